@@ -1,0 +1,21 @@
+#include "common/appstate.h"
+#include "common/platform.h"
+#include "shell/mdiform.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gauntry"));
+
+    QtPlatform platform;
+    AppState app;
+    app.platform = &platform;
+    app.languageDir = QDir::current();
+
+    MDIForm1 main(app, platform);
+    if (!main.start())
+        return 1;
+    return application.exec();
+}

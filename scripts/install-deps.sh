@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the suite needs to build, test and run.
+# Only packages that are missing are installed; nothing happens when all are present.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build make
+  qt6-base-dev            # Core, Gui, Widgets, PrintSupport, Test, offscreen + xcb platforms
+  libbenchmark-dev        # bench/
+  fonts-dejavu-core       # readable text on the offscreen and virtual displays
+)
+if [ "${1:-}" = "--look" ]; then
+  # Tools for looking at the running suite under a virtual display.
+  packages+=(xvfb xauth x11-utils xdotool imagemagick poppler-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

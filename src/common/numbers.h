@@ -1,0 +1,54 @@
+#pragma once
+// Reading numbers from typed text and writing numbers as display text.
+//
+// Every screen reads its inputs with leadingNumber() and writes every result
+// through mask() or general(), so the suite reads and shows numbers one way.
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace num {
+
+// Lenient reading: the longest leading number of the text (blanks before it
+// are skipped, a full stop is the decimal point, an exponent "E" or "D" may
+// follow). A text without a leading number counts as 0; "1/2" counts as 1.
+// A number too large for a double reads as +/-infinity, so callers that must
+// not show such a value check the result with std::isfinite.
+double leadingNumber(QStringView text);
+
+// Strict reading: the whole text (blanks around it allowed) must be one number
+// written with a full stop; otherwise there is no value.
+std::optional<double> strictNumber(QStringView text);
+
+// Formats a value with a display mask such as "####0.####", "##,##0.####",
+// "0.000" or "#####0.00000":
+//  - the value is rounded (half away from zero) to as many decimals as the mask
+//    has characters after the point; "0" there forces a digit, "#" drops
+//    trailing zeros;
+//  - the decimal point is always shown, also when no decimal remains ("5.");
+//  - "0" before the point forces integer digits; integer digits are never cut;
+//  - a "," in the integer part groups digits in threes;
+//  - point and group separator come from the locale; negatives get a leading
+//    minus (a value that rounds to zero shows without one).
+// Non-finite values give an empty text: no screen ever shows "inf" or "nan".
+QString mask(double value, QStringView maskText, const QLocale &locale = QLocale());
+
+// General number text: the shortest text of the value with up to 15
+// significant digits (7 for a float), no point for whole numbers, exponent form
+// ("1.234568E+07", "1E-05") for very large or very small values. The decimal
+// point is the locale's. Non-finite values give an empty text.
+QString general(double value, const QLocale &locale = QLocale());
+QString general(float value, const QLocale &locale = QLocale());
+
+// The classic number-to-text rule: general text with 15 digits, always a full
+// stop, a blank in place of a plus sign and no zero before the decimal point
+// (" 5", " .5", "-.25").
+QString classic(double value);
+
+// Narrowing of a double to the nearest float, spelled out where a value is
+// held as a 32-bit number on purpose.
+inline float toFloat(double v) { return static_cast<float>(v); }
+
+} // namespace num

@@ -1,0 +1,55 @@
+#pragma once
+// The seam between the suite and the desktop: modal dialogs, the printer
+// dialog, the clock and ending the program. The application uses QtPlatform;
+// tests use a recording double, so no test opens a real modal dialog or waits
+// on wall time.
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box with an OK button and the application's title.
+    virtual void message(QWidget *parent, const QString &text) = 0;
+    // Modal input dialog; no value when the user cancels.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &prompt,
+                                           const QString &title, const QString &defaultAnswer) = 0;
+    // Printer-selection dialog; false when the user cancels. On true the
+    // printer is set up for the chosen device.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+
+    // Wall-clock date and time (shown to the user).
+    virtual QDateTime now() = 0;
+    // Milliseconds of a monotonic clock (for pauses; never jumps at midnight).
+    virtual qint64 monotonicMs() = 0;
+    // Lets pending window events run (used inside a pause).
+    virtual void processEvents() = 0;
+
+    // Ends the program in an orderly way with the given exit code.
+    virtual void quit(int code) = 0;
+};
+
+// The real desktop: QMessageBox, QInputDialog, QPrintDialog, system clocks.
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+    void message(QWidget *parent, const QString &text) override;
+    std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
+                                   const QString &defaultAnswer) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    QDateTime now() override;
+    qint64 monotonicMs() override;
+    void processEvents() override;
+    void quit(int code) override;
+
+private:
+    qint64 m_started;
+};

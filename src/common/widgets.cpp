@@ -1,0 +1,56 @@
+#include "common/widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+Picture::Picture(const QString &objectName, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(objectName);
+    setAlignment(Qt::AlignCenter);
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+QPixmap makeLogo(int width, int height, const QString &text, const QColor &colour)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(1, 1, width - 2, height - 2), height / 4.0, height / 4.0);
+    QLinearGradient gradient(0, 0, 0, height);
+    gradient.setColorAt(0, colour.lighter(150));
+    gradient.setColorAt(1, colour);
+    p.fillPath(path, gradient);
+    p.setPen(Qt::white);
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(qMax(8, height / 2));
+    p.setFont(font);
+    p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, text);
+    return pixmap;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Text, colour);
+    pal.setColor(QPalette::WindowText, colour);
+    widget->setPalette(pal);
+}

@@ -1,0 +1,112 @@
+#include "lang/loader.h"
+
+#include "common/appstate.h"
+#include "common/platform.h"
+#include "lang/langfile.h"
+
+namespace lang {
+namespace {
+const QString kMasterMissing = QStringLiteral("Master Language File not currently available");
+
+void tell(AppState &app, QWidget *parent, const QString &text)
+{
+    if (app.platform)
+        app.platform->message(parent, text);
+}
+
+LoadOutcome stop(AppState &app, QWidget *parent)
+{
+    tell(app, parent,
+         QStringLiteral("Neither %1 nor %2 was found in %3.\nThe program cannot run without its "
+                        "language texts and will now close.")
+             .arg(kActiveFile, kEnglishFile, QDir::toNativeSeparators(app.languageDir.absolutePath())));
+    if (app.platform)
+        app.platform->quit(1);
+    return LoadOutcome::Stopped;
+}
+
+LoadOutcome finish(AppState &app, ReadStatus status)
+{
+    if (status != ReadStatus::Ok)
+        return LoadOutcome::Failed;
+    app.litresPerImpGallon = 4.54609;
+    app.litresPerUsGallon = 3.78778;
+    app.feetPerMetre = 3.280819;
+    return LoadOutcome::Loaded;
+}
+} // namespace
+
+LoadOutcome loadLanguageTexts(AppState &app, QWidget *parent)
+{
+    const QString active = findFile(app.languageDir, kActiveFile);
+    if (!active.isEmpty())
+        return finish(app, readInto(active, app.texts));
+
+    tell(app, parent, kMasterMissing);
+    const QString english = findFile(app.languageDir, kEnglishFile);
+    if (english.isEmpty())
+        return stop(app, parent);
+    QString error;
+    if (!copyOver(app.languageDir, kEnglishFile, kActiveFile, &error)) {
+        // The folder may be read-only: run in English without keeping the choice.
+        tell(app, parent, error);
+        return finish(app, readInto(english, app.texts));
+    }
+    const QString copied = findFile(app.languageDir, kActiveFile);
+    if (copied.isEmpty())
+        return stop(app, parent);
+    return finish(app, readInto(copied, app.texts));
+}
+
+SwitchOutcome switchLanguage(AppState &app, const QString &fileName, QWidget *parent)
+{
+    if (findFile(app.languageDir, fileName).isEmpty()) {
+        tell(app, parent, app.slot(73));
+        return SwitchOutcome::SourceMissing;
+    }
+    QString error;
+    if (!copyOver(app.languageDir, fileName, kActiveFile, &error)) {
+        tell(app, parent, error);
+        return SwitchOutcome::CopyFailed;
+    }
+    switch (loadLanguageTexts(app, parent)) {
+    case LoadOutcome::Loaded:
+        return SwitchOutcome::Loaded;
+    case LoadOutcome::Failed:
+        return SwitchOutcome::Failed;
+    case LoadOutcome::Stopped:
+        break;
+    }
+    return SwitchOutcome::Stopped;
+}
+
+const QStringList &languageListNames()
+{
+    static const QStringList names = {
+        QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Espanol"),
+        QStringLiteral("Francais"), QStringLiteral("Magyar"), QStringLiteral("Italiano"),
+        QStringLiteral("Nederlands"), QStringLiteral("Special"),
+    };
+    return names;
+}
+
+QString fileForLanguageName(const QString &name)
+{
+    static const QList<QPair<QString, QString>> files = {
+        {QStringLiteral("English"), QStringLiteral("English.txt")},
+        {QStringLiteral("Francais"), QStringLiteral("French.txt")},
+        {QStringLiteral("Deutsch"), QStringLiteral("German.txt")},
+        {QStringLiteral("Espanol"), QStringLiteral("Spanish.txt")},
+        {QStringLiteral("Nederlands"), QStringLiteral("Dutch.txt")},
+        {QStringLiteral("Italiano"), QStringLiteral("Italian.txt")},
+        {QStringLiteral("Special"), QStringLiteral("Special.txt")},
+        {QStringLiteral("Magyar"), QStringLiteral("Hungary.txt")},
+    };
+    for (const auto &[language, file] : files) {
+        if (language == name)
+            return file;
+    }
+    return {};
+}
+
+} // namespace lang

@@ -1,0 +1,284 @@
+#include "shell/mdiform.h"
+
+#include "common/appstate.h"
+#include "common/events.h"
+#include "common/platform.h"
+#include "common/widgets.h"
+#include "shell/startbanner.h"
+#include "shell/utilsmenu.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kTopBarHeight = 1080;
+constexpr int kWidth = 10000;
+constexpr int kHeight = 9000;
+
+QString timeText(const QDateTime &now) { return now.time().toString(QStringLiteral("HH:mm:ss")); }
+} // namespace
+
+MDIForm1::MDIForm1(AppState &app, Platform &platform)
+    : m_app(app), m_platform(platform), m_area(new QMdiArea), m_screens(m_area, app)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildTopBar();
+    layout->addWidget(m_topBar);
+    m_area->setBackground(QColor(128, 128, 160));
+    layout->addWidget(m_area, 1);
+    setCentralWidget(central);
+    buildMenus();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &MDIForm1::tick);
+}
+
+MDIForm1::~MDIForm1() = default;
+
+void MDIForm1::buildTopBar()
+{
+    m_topBar = new QFrame;
+    m_topBar->setObjectName(QStringLiteral("Picture1"));
+    m_topBar->setFixedHeight(twips(kTopBarHeight));
+    setBackground(m_topBar, QColor(0, 51, 153));
+
+    auto *title = new QLabel(QStringLiteral("Gauntry"), m_topBar);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    title->setFont(titleFont);
+    title->setGeometry(twips(120), twips(60), twips(1500), twips(420));
+
+    m_version = new QLabel(m_topBar);
+    m_version->setObjectName(QStringLiteral("LblVersion"));
+    m_version->setGeometry(twips(120), twips(540), twips(1500), twips(300));
+
+    m_date = new QLabel(m_topBar);
+    m_date->setObjectName(QStringLiteral("LblDate"));
+    m_date->resize(twips(1900), twips(330));
+    m_date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_line = new QFrame(m_topBar);
+    m_line->setObjectName(QStringLiteral("Line1"));
+    m_line->setFrameShape(QFrame::VLine);
+    m_line->resize(3, twips(330));
+
+    m_time = new QLabel(m_topBar);
+    m_time->setObjectName(QStringLiteral("LblTime"));
+    m_time->resize(twips(1700), twips(330));
+
+    m_unitsTitle = new QLineEdit(m_topBar);
+    m_unitsTitle->setObjectName(QStringLiteral("TxtMdiUnitsTitle"));
+    m_unitsTitle->setReadOnly(true);
+    m_unitsTitle->setFocusPolicy(Qt::NoFocus);
+    m_unitsTitle->resize(twips(1600), twips(330));
+
+    m_units = new QLineEdit(m_topBar);
+    m_units->setObjectName(QStringLiteral("TxtMdiUnits"));
+    m_units->setReadOnly(true);
+    m_units->setFocusPolicy(Qt::NoFocus);
+    m_units->resize(twips(1700), twips(330));
+
+    for (QLabel *label : {title, m_version, m_date, m_time})
+        label->setStyleSheet(QStringLiteral("color: white;"));
+
+    m_picture2 = new Picture(QStringLiteral("Picture2"), m_topBar);
+    m_picture2->setPixmap(makeLogo(twips(2200), twips(420), QStringLiteral("Quorvel"), QColor(0, 102, 204)));
+    m_picture2->setGeometry(twips(1700), twips(570), twips(4150), twips(420));
+    m_picture2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_menuButton = new QPushButton(m_topBar);
+    m_menuButton->setObjectName(QStringLiteral("CmdMdiMenu"));
+    m_quitButton = new QPushButton(m_topBar);
+    m_quitButton->setObjectName(QStringLiteral("CmdMdiQuit"));
+    m_menuButton->resize(twips(1900), twips(400));
+    m_quitButton->resize(twips(1500), twips(400));
+
+    m_picture3 = new Picture(QStringLiteral("Picture3"), m_topBar);
+    m_picture3->setPixmap(makeLogo(twips(480), twips(420), QStringLiteral("Q"), QColor(0, 153, 102)));
+    m_picture3->setGeometry(twips(120), twips(570), 0, 0);
+    m_picture3->hide();
+
+    m_custLogo = new Picture(QStringLiteral("CustLogo"), m_topBar);
+    m_custLogo->hide();
+
+    ev::onPress(m_menuButton, [this] {
+        for (Screen s : {Screen::Velocity, Screen::Probe, Screen::Converter, Screen::MeterSelection})
+            m_screens.close(s);
+        openToolMenu();
+    });
+    ev::onPress(m_quitButton, [] { QApplication::closeAllWindows(); QApplication::exit(0); });
+}
+
+void MDIForm1::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("Exit"));
+    connect(exit, &QAction::triggered, this, [] { QApplication::closeAllWindows(); QApplication::exit(0); });
+
+    QMenu *language = menuBar()->addMenu(QStringLiteral("&Language"));
+    language->setObjectName(QStringLiteral("Language"));
+    const QList<std::tuple<const char *, const char *, const char *>> items = {
+        {"English", "English", "English.txt"},  {"French", "Francais", "French.txt"},
+        {"German", "Deutsch", "german.txt"},    {"Spanish", "Espanol", "spanish.txt"},
+        {"Dutch", "Nederlands", "dutch.txt"},   {"Italian", "Italiano", "italian.txt"},
+        {"Hungarian", "Magyar", "Hungary.txt"},
+    };
+    for (const auto &[name, caption, fileName] : items) {
+        QAction *action = language->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        const QString target = QString::fromLatin1(fileName);
+        connect(action, &QAction::triggered, this, [this, target] { switchLanguage(target); });
+    }
+
+    QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("About"));
+    QAction *aboutItem = about->addAction(QStringLiteral("About"));
+    aboutItem->setObjectName(QStringLiteral("AboutItem"));
+    connect(aboutItem, &QAction::triggered, this, &MDIForm1::showAbout);
+}
+
+bool MDIForm1::start()
+{
+    setWindowTitle(QStringLiteral("Quorvel"));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + twips(toTwips(area.width()) - kWidth) / 2,
+             area.top() + twips(toTwips(area.height()) - kHeight) / 2);
+    }
+    m_date->setText(QLocale().toString(m_platform.now().date(), QStringLiteral("dd-MMM-yy")));
+    m_time->clear();
+    resize(twips(kWidth), twips(kHeight));
+    show();
+
+    m_banner = std::make_unique<StartBanner>(m_app);
+    connect(m_banner.get(), &StartBanner::closePressed, this, [this] { openToolMenu(); });
+    m_banner->closeButton()->hide();
+    m_banner->show();
+    waitWithEvents(2);
+    m_banner->close();
+
+    if (!openToolMenu())
+        return false;
+    m_picture2->resize(twips(4150), m_picture2->height());
+    m_unitsTitle->setText(m_app.slot(40));
+    m_units->setText(m_app.slot(41));
+    m_quitButton->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    m_app.metric = true;
+    m_version->setText(QStringLiteral("V ") + m_app.versionText.left(6));
+    m_custLogo->hide();
+    m_timer->start();
+    return true;
+}
+
+void MDIForm1::waitWithEvents(int seconds)
+{
+    // A monotonic clock: the pause is the same across midnight.
+    const qint64 until = m_platform.monotonicMs() + seconds * 1000;
+    while (m_platform.monotonicMs() < until)
+        m_platform.processEvents();
+}
+
+bool MDIForm1::openToolMenu()
+{
+    if (m_toolMenu) {
+        ScreenHost::bringToFront(m_toolMenu);
+        m_toolMenu->parentWidget()->showMaximized();
+        return true;
+    }
+    m_toolMenu = new UtilsMenu(m_app, *this);
+    QMdiSubWindow *sub = m_screens.add(m_toolMenu);
+    connect(sub, &QObject::destroyed, this, [this] { m_toolMenu = nullptr; });
+    sub->resize(twips(9600), sub->height());
+    sub->showMaximized();
+    if (loadLanguageTexts() == lang::LoadOutcome::Stopped)
+        return false;
+    if (m_toolMenu) {
+        m_toolMenu->fillLanguageList();
+        ScreenHost::bringToFront(m_toolMenu);
+    }
+    return true;
+}
+
+lang::LoadOutcome MDIForm1::loadLanguageTexts()
+{
+    const lang::LoadOutcome outcome = lang::loadLanguageTexts(m_app, this);
+    if (outcome == lang::LoadOutcome::Loaded) {
+        if (m_toolMenu)
+            m_toolMenu->applyTexts();
+        applyTexts();
+    }
+    return outcome;
+}
+
+void MDIForm1::switchLanguage(const QString &fileName)
+{
+    const lang::SwitchOutcome outcome = lang::switchLanguage(m_app, fileName, this);
+    if (outcome == lang::SwitchOutcome::Loaded) {
+        if (m_toolMenu)
+            m_toolMenu->applyTexts();
+        applyTexts();
+    }
+}
+
+void MDIForm1::applyTexts()
+{
+    // The units title box keeps the text it was given at start-up.
+    m_menuButton->setText(m_app.slot(38));
+    m_quitButton->setText(m_app.slot(39));
+    showUnitSystem();
+}
+
+void MDIForm1::showUnitSystem() { m_units->setText(m_app.slot(m_app.metric ? 41 : 42)); }
+
+void MDIForm1::showAbout()
+{
+    if (!m_banner) {
+        m_banner = std::make_unique<StartBanner>(m_app);
+        connect(m_banner.get(), &StartBanner::closePressed, this, [this] { openToolMenu(); });
+    }
+    m_banner->closeButton()->show();
+    m_banner->show();
+    m_banner->raise();
+}
+
+void MDIForm1::tick()
+{
+    const QString now = timeText(m_platform.now());
+    if (m_time->text() != now)
+        m_time->setText(now);
+}
+
+void MDIForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    const int w = toTwips(width());
+    const int rowA = 90;
+    m_unitsTitle->move(twips(w - 7850), twips(rowA));
+    m_units->move(twips(w - 6200), twips(rowA));
+    m_time->move(twips(w - 1800), twips(rowA));
+    m_date->move(twips(w - 3800), twips(rowA));
+    m_line->move(twips(w - 1850), twips(rowA));
+    m_custLogo->hide();
+    // The two buttons sit under the units boxes.
+    m_menuButton->move(twips(w - 7850), twips(570));
+    m_quitButton->move(twips(w - 5850), twips(570));
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <QWidget>
+
+struct AppState;
+class MDIForm1;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class Picture;
+
+// The tool menu: the suite's home screen, one button per calculator, the unit
+// system buttons and the language list.
+class UtilsMenu : public QWidget
+{
+    Q_OBJECT
+public:
+    UtilsMenu(AppState &app, MDIForm1 &main);
+
+    // Captions from the text table (run by every complete language load).
+    void applyTexts();
+    // Shows the loaded language's name and offers the eight languages.
+    void fillLanguageList();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void chooseLanguage();
+    QPushButton *addToolButton(const QString &name, int top);
+
+    AppState &m_app;
+    MDIForm1 &m_main;
+    QGroupBox *m_frameMenu;
+    QGroupBox *m_frameUnits;
+    QComboBox *m_language;
+    Picture *m_picture;
+};
