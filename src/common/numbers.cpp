@@ -257,6 +257,8 @@ QString mask(double value, QStringView maskText, const QLocale &locale)
     }
     while (fracDigits.size() > size_t(minDecimals) && fracDigits.back() == '0')
         fracDigits.pop_back();
+    if (fracDigits.size() < size_t(minDecimals))
+        fracDigits.append(size_t(minDecimals) - fracDigits.size(), '0');
     // Leading zeros of the integer part go, down to the forced digits.
     size_t firstNonZero = intDigits.find_first_not_of('0');
     if (firstNonZero == std::string::npos)
