@@ -77,6 +77,8 @@ void MDIForm1::buildTopBar()
     m_line = new QFrame(m_topBar);
     m_line->setObjectName(QStringLiteral("Line1"));
     m_line->setFrameShape(QFrame::VLine);
+    m_line->setFrameShadow(QFrame::Plain);
+    setTextColour(m_line, Qt::white);
     m_line->resize(3, twips(330));
 
     m_time = new QLabel(m_topBar);
@@ -108,7 +110,7 @@ void MDIForm1::buildTopBar()
     m_quitButton = new QPushButton(m_topBar);
     m_quitButton->setObjectName(QStringLiteral("CmdMdiQuit"));
     m_menuButton->resize(twips(1900), twips(400));
-    m_quitButton->resize(twips(1500), twips(400));
+    m_quitButton->resize(twips(1650), twips(400));
 
     m_picture3 = new Picture(QStringLiteral("Picture3"), m_topBar);
     m_picture3->setPixmap(makeLogo(twips(480), twips(420), QStringLiteral("Q"), QColor(0, 153, 102)));
@@ -278,7 +280,7 @@ void MDIForm1::resizeEvent(QResizeEvent *event)
     m_date->move(twips(w - 3800), twips(rowA));
     m_line->move(twips(w - 1850), twips(rowA));
     m_custLogo->hide();
-    // The two buttons sit under the units boxes.
-    m_menuButton->move(twips(w - 7850), twips(570));
-    m_quitButton->move(twips(w - 5850), twips(570));
+    // The two buttons sit under the date and the clock.
+    m_menuButton->move(twips(w - 3900), twips(570));
+    m_quitButton->move(twips(w - 1800), twips(570));
 }

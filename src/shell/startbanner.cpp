@@ -65,8 +65,8 @@ StartBanner::StartBanner(AppState &app, QWidget *parent)
     layout->addSpacing(twips(700));
 
     m_logo = new Picture(QStringLiteral("Image1"), this);
-    m_logo->setPixmap(makeLogo(twips(1700), twips(900), QStringLiteral("Q")));
-    m_logo->resize(twips(1700), twips(900));
+    m_logo->setPixmap(makeLogo(twips(1500), twips(700), QStringLiteral("Q")));
+    m_logo->resize(twips(1500), twips(700));
 }
 
 void StartBanner::showEvent(QShowEvent *event)
