@@ -2,6 +2,7 @@
 #include "shell/screenhost.h"
 
 #include "common/appstate.h"
+#include "convert/convertfrm.h"
 
 QWidget *createScreen(Screen screen, AppState &app)
 {
@@ -12,7 +13,7 @@ QWidget *createScreen(Screen screen, AppState &app)
     case Screen::Probe:
         return nullptr; // not in this build yet
     case Screen::Converter:
-        return nullptr; // not in this build yet
+        return new ConvertFrm(app);
     case Screen::MeterSelection:
         return nullptr; // not in this build yet
     }
