@@ -3,6 +3,8 @@
 
 #include "common/appstate.h"
 #include "convert/convertfrm.h"
+#include "probe/tessivofrm.h"
+#include "selection/meterselectionfrm.h"
 
 QWidget *createScreen(Screen screen, AppState &app)
 {
@@ -11,11 +13,11 @@ QWidget *createScreen(Screen screen, AppState &app)
     case Screen::Velocity:
         return nullptr; // not in this build yet
     case Screen::Probe:
-        return nullptr; // not in this build yet
+        return new TessivoFrm(app);
     case Screen::Converter:
         return new ConvertFrm(app);
     case Screen::MeterSelection:
-        return nullptr; // not in this build yet
+        return new MeterSelectionFrm(app);
     }
     return nullptr;
 }

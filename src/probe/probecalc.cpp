@@ -1,0 +1,67 @@
+#include "probe/probecalc.h"
+
+#include <cmath>
+
+namespace probe {
+
+std::optional<ProbeFactors> probeVelocityAndFlow(double diameter, bool metric, int location, int flowUnit)
+{
+    double d = diameter;
+    if (!metric)
+        d *= 25.4;
+    if (!(d > 0))
+        return std::nullopt;
+
+    const double r = d / 2000; // pipe radius in metres
+    ProbeFactors f;
+    switch (location) {
+    case MeanVelocityPoint: {
+        // Power-law velocity profile whose exponent grows with the pipe size;
+        // the probe sits where the local velocity equals the mean.
+        const double x = d / 0.001;
+        const double n = 1.66 * std::log(x) / std::log(10.0);
+        const double ratio = 2 * n * n / ((n + 1) * (2 * n + 1));
+        const double y = r * std::pow(ratio, n); // distance from the wall, metres
+        f.profile = std::pow(1 - (r - y) / r, 1 / n);
+        f.insertion = 1 / (1 - 38 / (3.141592654 * d));
+        break;
+    }
+    case CentreLine:
+        f.profile = 1;
+        f.insertion = 1 + 12.096 / d + 1.3042 / std::sqrt(d);
+        break;
+    case EighthDiameter:
+        f.profile = 1;
+        f.insertion = 1 + 12.096 / d - 1.3042 / std::sqrt(d);
+        break;
+    default:
+        break;
+    }
+    f.combined = f.insertion * f.profile;
+
+    const double litres = d * 3.14159 * d / 4000;
+    switch (flowUnit) {
+    case LitresPerSecond:
+        f.flowPerVelocity = litres;
+        break;
+    case CubicMetresPerSecond:
+        f.flowPerVelocity = (d / 1000) * 3.14159 * (d / 1000) / 4;
+        break;
+    case ImpGallonsPerSecond:
+        f.flowPerVelocity = litres / 4.54609;
+        break;
+    case UsGallonsPerSecond:
+        f.flowPerVelocity = d * d * 3.14159 / 4000 / 3.78841;
+        break;
+    case MegalitresPerSecond:
+        f.flowPerVelocity = litres / 1000000;
+        break;
+    default:
+        break;
+    }
+    return f;
+}
+
+bool showable(double value) { return std::isfinite(value) && value >= 0; }
+
+} // namespace probe

@@ -1,0 +1,49 @@
+#pragma once
+// The insertion probe screen: profile and insertion factors of a probe in a
+// pipe, and the flow a mean velocity of 1 m/s carries.
+
+#include <QWidget>
+
+#include <array>
+
+struct AppState;
+class Picture;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+class TessivoFrm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TessivoFrm(AppState &app, QWidget *parent = nullptr);
+
+    // Reads the diameter and options and writes the four results.
+    void probeVelocityAndFlowCalculation();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildInputs();
+    void buildResults();
+    void applyTexts();
+    void showProbeModel(int model);
+
+    AppState &m_app;
+    QLineEdit *m_title = nullptr;
+    QLineEdit *m_pipeSize = nullptr;
+    std::array<QRadioButton *, 3> m_probeType{};
+    std::array<QRadioButton *, 3> m_location{};
+    std::array<QRadioButton *, 5> m_flowUnit{};
+    QGroupBox *m_frameInput = nullptr;
+    QGroupBox *m_framePrandel = nullptr;
+    QGroupBox *m_frameLumbrin = nullptr;
+    QGroupBox *m_frame3 = nullptr;
+    QLineEdit *m_profile = nullptr;
+    QLineEdit *m_insertion = nullptr;
+    QLineEdit *m_combined = nullptr;
+    QLineEdit *m_flowPerVelocity = nullptr;
+    Picture *m_print = nullptr;
+    Picture *m_picture = nullptr;
+};
