@@ -50,35 +50,6 @@ class TestProbe : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void factors_data()
-    {
-        QTest::addColumn<double>("diameter");
-        QTest::addColumn<bool>("metric");
-        QTest::addColumn<int>("location");
-        QTest::addColumn<double>("profile");
-        QTest::addColumn<double>("insertion");
-        QTest::newRow("100 mm at the mean-velocity point") << 100.0 << true << 0 << 0.841759 << 1.137596;
-        QTest::newRow("100 mm on the centre line") << 100.0 << true << 1 << 1.0 << 1.25138;
-        QTest::newRow("100 mm at 1/8 diameter") << 100.0 << true << 2 << 1.0 << 0.99054;
-        QTest::newRow("4 inches is 101.6 mm") << 4.0 << false << 1 << 1.0
-                                               << 1 + 12.096 / 101.6 + 1.3042 / std::sqrt(101.6);
-        QTest::newRow("no location") << 100.0 << true << -1 << 0.0 << 0.0;
-    }
-
-    void factors()
-    {
-        QFETCH(double, diameter);
-        QFETCH(bool, metric);
-        QFETCH(int, location);
-        QFETCH(double, profile);
-        QFETCH(double, insertion);
-        const auto r = probe::probeVelocityAndFlow(diameter, metric, location, 0);
-        QVERIFY(r);
-        QVERIFY2(qAbs(r->profile - profile) < 1e-5, qPrintable(QString::number(r->profile, 'g', 10)));
-        QVERIFY2(qAbs(r->insertion - insertion) < 1e-5, qPrintable(QString::number(r->insertion, 'g', 10)));
-        QCOMPARE(r->combined, r->profile * r->insertion);
-    }
-
     void noResultWithoutDiameter()
     {
         for (double d : {0.0, -5.0, std::nan("")})
@@ -212,28 +183,23 @@ private slots:
     {
         Screen s;
         QCOMPARE(s.screen->objectName(), QStringLiteral("TessivoFrm"));
-        const QList<QPair<const char *, QString>> boxes{
-            {"TxtLblPipeSize", "Pipe internal diameter"}, {"TxtLblMagFp", "Profile factor"},
-            {"TxtLblMagFi", "Insertion factor"},          {"TxtLblLumbrinBu", "Combined factor"},
-            {"TxtlblLumbrinVu", "Flow/sec at 1 m/s"},    {"TxtTitleTessivo", "Tessivo"},
+        const QList<QPair<const char *, QString>> texts{
+            {"TxtLblPipeSize", "Pipe internal diameter"}, {"LblpipesizeUnits", "Millimetres"},
+            {"TxtLblMagFp", "Profile factor"},            {"TxtLblMagFi", "Insertion factor"},
+            {"TxtLblLumbrinBu", "Combined factor"},       {"TxtlblLumbrinVu", "Flow/sec at 1 m/s"},
+            {"TxtTitleTessivo", "Tessivo"},               {"OptProbeType_1", "Tessivo II (Veldrix)"},
+            {"OptProbeLocation_2", "1/8 diameter"},       {"OptLumbrinFlowUnits_4", "Megalitres"},
+            {"FrameInput", "Input"},                      {"FramePrandel", "Prandel/ Veldrix"},
+            {"FrameLumbrin", "Tessivo (Lumbrin)"},        {"Frame3", "Tessivo"},
+            {"Frame1", ""},
         };
-        for (const auto &[name, text] : boxes) {
-            QVERIFY2(s.box(name), name);
-            QCOMPARE(s.box(name)->text(), text);
+        for (const auto &[name, text] : texts) {
+            QWidget *w = s.screen->findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(w, name);
+            QCOMPARE(w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString(), text);
         }
-        QCOMPARE(s.screen->findChild<QLabel *>("LblpipesizeUnits")->text(), QStringLiteral("Millimetres"));
-        QCOMPARE(s.frame("FrameInput")->title(), QStringLiteral("Input"));
-        QCOMPARE(s.frame("FramePrandel")->title(), QStringLiteral("Prandel/ Veldrix"));
-        QCOMPARE(s.frame("FrameLumbrin")->title(), QStringLiteral("Tessivo (Lumbrin)"));
-        QCOMPARE(s.frame("Frame3")->title(), QStringLiteral("Tessivo"));
-        QVERIFY(s.frame("Frame1"));
-        QCOMPARE(s.option("OptProbeType", 1)->text(), QStringLiteral("Tessivo II (Veldrix)"));
-        QCOMPARE(s.option("OptProbeLocation", 2)->text(), QStringLiteral("1/8 diameter"));
-        QCOMPARE(s.option("OptLumbrinFlowUnits", 4)->text(), QStringLiteral("Megalitres"));
         QVERIFY(s.option("OptProbeLocation", 0)->isChecked());
         QVERIFY(s.option("OptLumbrinFlowUnits", 0)->isChecked());
-        QVERIFY(s.screen->findChild<QWidget *>("Image1"));
-        QVERIFY(s.screen->findChild<QWidget *>("Picture1"));
 
         Screen imperial(false);
         QCOMPARE(imperial.screen->findChild<QLabel *>("LblpipesizeUnits")->text(), QStringLiteral("Inches"));
