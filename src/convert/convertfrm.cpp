@@ -55,12 +55,10 @@ constexpr int kPictureHeight = 615;
 constexpr int kPictureFromRight = 1500;
 constexpr int kPictureFromBottom = 1000;
 
-// Characters of a unit name that a closed unit list shows at the opening size.
-constexpr qsizetype kListChars = 12;
-
 const QColor kWindowGrey(192, 192, 192);
 
-// Widths of a frame's text boxes and unit lists.
+// Design widths of a frame's text boxes and unit lists: the frame shares
+// its width out between them in this ratio.
 struct BoxWidths {
     int text;
     int list;
@@ -105,9 +103,10 @@ QComboBox *makeUnitList(const QString &objectName, QWidget *parent)
     combo->setObjectName(objectName);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    // Long unit names must not widen the frame; the open list shows them whole.
+    // Long unit names must not widen the frame, so that the screen fits the
+    // main window at its design size; a wider window widens the lists first.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(6);
+    combo->setMinimumContentsLength(4);
     return combo;
 }
 
@@ -119,12 +118,8 @@ ConvertFrm::ConvertFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     build();
     load();
     wire();
-    // Opens at the design size, or larger when the language's unit names or
-    // the desktop's fonts need more room.
-    // The lists' widths changed while the screen was not yet shown, which
-    // the layouts do not notice by themselves.
-    for (QLayout *l : findChildren<QLayout *>())
-        l->invalidate();
+    // Opens at the design size, or larger when the desktop's fonts need more
+    // room.
     resize(minimumSizeHint().expandedTo(QSize(twips(kClientWidth), twips(kClientHeight))));
 }
 
@@ -139,7 +134,7 @@ void ConvertFrm::build()
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(twips(kMargin), twips(kMargin), twips(kMargin), twips(kMargin));
     auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(twips(240));
+    grid->setHorizontalSpacing(twips(120));
     grid->setVerticalSpacing(twips(60));
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, kColumnWidths[c]);
@@ -191,16 +186,15 @@ void ConvertFrm::buildFrame(Frame &f, const char *frameName, const char *stem)
     f.inputUnit = makeUnitList(name("Cmb", stem, "IP"), content);
     f.outputUnit = makeUnitList(name("Cmb", stem, "OP"), content);
 
-    // A text box shows a typical result whole ("4046.855957"); a unit
-    // list's width follows its names (load()).
+    // A text box shows a typical result whole ("4046.855957").
     const BoxWidths widths = widthsOf(f.quantity);
     const int textWidth =
-        std::max(twips(widths.text), f.input->fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12);
+        std::max(twips(widths.text), f.input->fontMetrics().horizontalAdvance(QStringLiteral("0000.000000")) + 8);
     f.input->setMinimumWidth(textWidth);
     f.output->setMinimumWidth(textWidth);
 
     auto *grid = new QGridLayout(content);
-    grid->setContentsMargins(twips(120), twips(120), twips(120), twips(120));
+    grid->setContentsMargins(twips(90), twips(90), twips(90), twips(90));
     grid->setHorizontalSpacing(twips(60));
     grid->addWidget(f.input, 0, 0);
     grid->addWidget(f.inputUnit, 0, 1);
@@ -238,17 +232,13 @@ void ConvertFrm::load()
         f.box->setTitle(m_app.slot(conv::captionSlot(q)));
         const QString prompt = m_app.slot(conv::promptSlot(q));
         const QStringList units = conv::unitNames(q, m_app.texts);
-        qsizetype longest = 0;
-        for (const QString &unit : units)
-            longest = std::max(longest, unit.size());
         for (QComboBox *combo : {f.inputUnit, f.outputUnit}) {
-            // Wide enough for most names at the opening size; the longest
-            // ones show whole in the open list.
-            combo->setMinimumContentsLength(int(std::min<qsizetype>(longest, kListChars)));
             combo->addItems(units);
             // The prompt shows with no item chosen; it is no unit.
             combo->setCurrentIndex(-1);
             ev::setComboText(combo, prompt);
+            combo->lineEdit()->setCursorPosition(0);
+            // The open list shows every name whole, however narrow the box.
             combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + twips(300));
         }
     }
