@@ -17,6 +17,7 @@
 namespace {
 
 const QString kCancel = QStringLiteral("<cancel>");
+const QString kKept = QStringLiteral("<kept>");
 
 // A fresh program state and converter in one language.
 struct Converter {
@@ -31,20 +32,8 @@ struct Converter {
             qFatal("language file %s missing", qPrintable(language));
         screen = std::make_unique<ConvertFrm>(app);
     }
-    QLineEdit *box(const QString &name) const
-    {
-        auto *b = control<QLineEdit>(screen.get(), name);
-        if (!b)
-            qFatal("no text box %s", qPrintable(name));
-        return b;
-    }
-    QComboBox *list(const QString &name) const
-    {
-        auto *c = control<QComboBox>(screen.get(), name);
-        if (!c)
-            qFatal("no combo box %s", qPrintable(name));
-        return c;
-    }
+    QLineEdit *box(const QString &name) const { return control<QLineEdit>(screen.get(), name); }
+    QComboBox *list(const QString &name) const { return control<QComboBox>(screen.get(), name); }
     // Chooses the unit at `position` (1 = first item); 0 leaves the prompt.
     void chooseUnits(const QString &stem, int in, int out) const
     {
@@ -117,7 +106,6 @@ private slots:
             row("unknown output unit gives 0", "Press", 1, 0, {"1"}, "0.");
             row("km/h in m/s", "Velocity", 4, 1, {"100"}, "27.7778");
             row("m/s in km/h", "Velocity", 1, 4, {"1"}, "3.6");
-            row("velocity same unit copies 0", "Velocity", 2, 2, {"0"}, "0");
             row("m3 in US gallons (3.7854)", "Volume", 1, 5, {"1"}, "264.172882");
             row("acre-foot in litres", "Volume", 8, 3, {"1"}, "1233481.75");
             row("acre-inch in litres", "Volume", 9, 3, {"1"}, "102790.140625");
@@ -142,11 +130,9 @@ private slots:
             row("-40 F in C", "Temp", 2, 1, {"-40"}, "-40");
             row("same unit copies the text", "Temp", 1, 1, {"007"}, "007");
             row("emptied C in K converts 0", "Temp", 1, 3, {"5", ""}, "273.15");
-            row("R in K", "Temp", 4, 3, {"491.67"}, "273.15");
             row("prompt gives empty", "Temp", 0, 0, {"5"}, "");
             row("Pa.s in cP", "Visc", 2, 1, {"1"}, "1000.");
             row("lb/ft.s in cP (32-bit factor)", "Visc", 6, 1, {"1"}, "1488.1639");
-            row("cSt in m2/s", "Visc", 8, 10, {"1000000"}, "1.");
         }
     }
     void examples()
@@ -217,11 +203,8 @@ private slots:
         QTest::newRow("en acres") << "English.txt" << "CmbAreaIP" << 4 << "Acres";
         QTest::newRow("en square metres") << "English.txt" << "CmbAreaOP" << 1 << "Metres squared";
         QTest::newRow("en acre-foot") << "English.txt" << "CmbVolumeIP" << 8 << "Acre Feet";
-        QTest::newRow("en acre-inch") << "English.txt" << "CmbVolumeOP" << 9 << "Acre Inches";
         QTest::newRow("en million imp. gallons") << "English.txt" << "CmbFlowIP" << 9 << "M.Imp. Gallons per day";
         QTest::newRow("en acre-feet an hour") << "English.txt" << "CmbFlowOP" << 14 << "Acre Feet per hour";
-        QTest::newRow("en pressure first") << "English.txt" << "CmbPressIP" << 1 << "Bar";
-        QTest::newRow("en psi") << "English.txt" << "CmbPressOP" << 7 << "psi";
         QTest::newRow("de acres") << "German.txt" << "CmbAreaIP" << 4 << "Acres";
         QTest::newRow("de square metres") << "German.txt" << "CmbAreaOP" << 1 << "Meter²";
         QTest::newRow("de acre-foot") << "German.txt" << "CmbVolumeIP" << 8 << "Acre Fuß";
@@ -247,9 +230,7 @@ private slots:
             const QString l = language.left(2);
             QTest::addRow("%s exact", qPrintable(l)) << language << "exact" << "4046.855957";
             QTest::addRow("%s lower case", qPrintable(l)) << language << "lower" << "0.";
-            QTest::addRow("%s upper case", qPrintable(l)) << language << "upper" << "0.";
             QTest::addRow("%s trailing blank", qPrintable(l)) << language << "trailing" << "0.";
-            QTest::addRow("%s leading blank", qPrintable(l)) << language << "leading" << "0.";
             QTest::addRow("%s prompt", qPrintable(l)) << language << "prompt" << "0.";
         }
     }
@@ -262,9 +243,7 @@ private slots:
         QComboBox *in = c.list("CmbAreaIP");
         const QString acres = in->itemText(3);
         const QString typed = variant == "lower"      ? acres.toLower()
-                              : variant == "upper"    ? acres.toUpper()
                               : variant == "trailing" ? acres + ' '
-                              : variant == "leading"  ? ' ' + acres
                               : variant == "prompt"   ? c.app.slot(84)
                                                       : acres;
         ev::setComboText(in, typed);
@@ -301,11 +280,9 @@ private slots:
         QTest::addColumn<bool>("lit");
         QTest::newRow("positive") << "Area" << QStringList{"5"} << true;
         QTest::newRow("emptied") << "Area" << QStringList{"5", ""} << false;
-        QTest::newRow("zero") << "Length" << QStringList{"0"} << false;
         QTest::newRow("negative temperature") << "Temp" << QStringList{"-10"} << false;
         QTest::newRow("no number") << "Press" << QStringList{"abc"} << false;
         QTest::newRow("leading number") << "Flow" << QStringList{"2 l/s"} << true;
-        QTest::newRow("small positive") << "Visc" << QStringList{"0.001"} << true;
         QTest::newRow("positive again after zero") << "Density" << QStringList{"1", "0", "2"} << true;
     }
     void highlight()
@@ -341,9 +318,10 @@ private slots:
             << "" << QStringList{"abc", "x", "2"} << 1 << 8 << "5." << 3 << "2" << 2.0f;
         QTest::newRow("same non-number again ends it")
             << "" << QStringList{"abc", "abc"} << 1 << 8 << "10." << 2 << "abc" << 1.0f;
-        QTest::newRow("zero in the box asks") << "0" << QStringList{"0.5"} << 1 << 8 << "20." << 1 << "0.5" << 0.5f;
         QTest::newRow("too large for 32 bits asks")
             << "1e39" << QStringList{kCancel} << 1 << 8 << "10." << 1 << "" << 1.0f;
+        QTest::newRow("rounds to 0 in 32 bits asks")
+            << "1e-50" << QStringList{"0.5"} << 1 << 8 << "20." << 1 << "0.5" << 0.5f;
         QTest::newRow("kinematic to dynamic") << "0.8" << QStringList{} << 8 << 1 << "8." << 0 << "0.8" << 0.8f;
         QTest::newRow("same class never asks") << "" << QStringList{} << 2 << 1 << "10000." << 0 << "" << 1.0f;
         QTest::newRow("unknown unit never asks") << "" << QStringList{} << 1 << 0 << "0." << 0 << "" << 1.0f;
@@ -381,17 +359,77 @@ private slots:
         }
     }
 
-    // A new S.G. typed into its box converts again.
-    void specificGravityTyped()
+    // Hostile input after a good value. A value too large for a double, or a
+    // result that overflows, never shows: the output keeps what it showed.
+    // Texts that read as 0 follow the quantity's rule for 0.
+    void hostileInput_data()
     {
+        QTest::addColumn<QString>("stem");
+        QTest::addColumn<int>("in");
+        QTest::addColumn<int>("out");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        const struct {
+            const char *stem;
+            int in, out;
+        } units[] = {{"Length", 6, 1}, {"Area", 3, 1},     {"Volume", 6, 3}, {"Velocity", 1, 4}, {"Press", 1, 5},
+                     {"Visc", 2, 1},   {"Density", 2, 1}, {"Flow", 13, 1},  {"Temp", 1, 2},     {"Temp", 3, 2}};
+        for (const auto &u : units) {
+            for (const QString &huge : {QStringLiteral("1e400"), QStringLiteral("1e308"), QString(5000, u'9')})
+                QTest::addRow("%s %d-%d %s", u.stem, u.in, u.out, qPrintable(huge.left(6)))
+                    << u.stem << u.in << u.out << huge << kKept;
+        }
+        for (const QString &zero : {QStringLiteral("-"), QStringLiteral("."), QStringLiteral("e"), QString(5000, u'x')}) {
+            const QByteArray z = zero.left(3).toLatin1();
+            QTest::addRow("length '%s'", z.constData()) << "Length" << 6 << 1 << zero << kKept;
+            QTest::addRow("flow '%s'", z.constData()) << "Flow" << 13 << 1 << zero << "0.";
+            QTest::addRow("C in F '%s'", z.constData()) << "Temp" << 1 << 2 << zero << "32";
+            QTest::addRow("K in F '%s'", z.constData()) << "Temp" << 3 << 2 << zero << "";
+        }
+        QTest::newRow("negative flow overflow") << "Flow" << 13 << 1 << "-1e308" << kKept;
+        QTest::newRow("same length unit shows the text") << "Length" << 4 << 4 << "1e400" << "1e400";
+    }
+    void hostileInput()
+    {
+        QFETCH(QString, stem);
+        QFETCH(int, in);
+        QFETCH(int, out);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
         Converter c("English.txt");
-        c.box("TxtViscSG")->setText("0.8");
-        c.chooseUnits("Visc", 1, 8);
-        c.type("Visc", {"10"});
-        QCOMPARE(c.output("Visc"), QStringLiteral("12.5"));
-        c.box("TxtViscSG")->setText("0.5");
-        QCOMPARE(c.output("Visc"), QStringLiteral("20."));
-        QVERIFY(c.platform.questions.isEmpty());
+        c.chooseUnits(stem, in, out);
+        c.type(stem, {"2"});
+        const QString before = c.output(stem);
+        QVERIFY(!before.isEmpty());
+        c.type(stem, {typed});
+        QCOMPARE(c.output(stem), expected == kKept ? before : expected);
+    }
+
+    // With a comma as the decimal point the results use it, and the two
+    // rules that read a number text back still work.
+    void commaLocale_data()
+    {
+        QTest::addColumn<QString>("stem");
+        QTest::addColumn<int>("in");
+        QTest::addColumn<int>("out");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("300 K in F") << "Temp" << 3 << 2 << "80,33";
+        QTest::newRow("mile in inches") << "Length" << 7 << 2 << "63360";
+        QTest::newRow("km in miles") << "Length" << 6 << 7 << "0,6214";
+        QTest::newRow("bar in pascal") << "Press" << 1 << 5 << "100.000,";
+    }
+    void commaLocale()
+    {
+        QFETCH(QString, stem);
+        QFETCH(int, in);
+        QFETCH(int, out);
+        QFETCH(QString, expected);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Converter c("English.txt");
+        c.chooseUnits(stem, in, out);
+        c.type(stem, {stem == "Temp" ? "300" : "1"});
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(c.output(stem), expected);
     }
 
     // Picture1 keeps its distance from the bottom-right corner.
