@@ -141,11 +141,11 @@ void ConvertFrm::build()
     outer->addLayout(grid);
     outer->addStretch(1);
 
-    for (const FrameSpec &spec : kFrameSpecs) {
-        Frame &f = frame(spec.quantity);
-        f.quantity = spec.quantity;
-        buildFrame(f, spec.frame, spec.stem);
-        grid->addWidget(f.box, spec.row, spec.column);
+    for (const FrameSpec &place : kFrameSpecs) {
+        Frame &f = frame(place.quantity);
+        f.quantity = place.quantity;
+        buildFrame(f, place.frame, place.stem);
+        grid->addWidget(f.box, place.row, place.column);
     }
 
     m_picture = new Picture(QStringLiteral("Picture1"), this);
