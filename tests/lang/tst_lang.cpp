@@ -269,19 +269,6 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
     }
 
-    void copyIsAtomic()
-    {
-        // The copy goes through a temporary file: the active file is either the
-        // old one or the new one, never a truncated mix.
-        copyShipped("English.txt", "langutil.txt");
-        copyShipped("Hungary.txt");
-        QString error;
-        QVERIFY(lang::copyOver(m_app.languageDir, "Hungary.txt", "langutil.txt", &error));
-        QCOMPARE(readAll(m_dir->filePath("langutil.txt")), readAll(m_dir->filePath("Hungary.txt")));
-        QVERIFY(!lang::copyOver(m_app.languageDir, "Nowhere.txt", "langutil.txt", &error));
-        QVERIFY(error.contains("Nowhere.txt"));
-    }
-
     void languageListNamesMapToFiles()
     {
         QCOMPARE(lang::languageListNames(),
