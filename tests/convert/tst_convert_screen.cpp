@@ -108,7 +108,8 @@ private slots:
             // is not; the same unit copies the text; the prompt is no unit.
             {"Length", 7, 2, "1", "63360"}, {"Length", 3, 2, "5280", "63360"}, {"Length", 4, 4, "63360.5", "63360.5"},
             {"Length", 3, 2, "1", "12."},   {"Length", 6, 7, "1", "0.6214"},  {"Length", 4, 4, "0", "0"},
-            {"Length", 0, 0, "5", "0."},    {"Press", 1, 7, "1", "14.5038"},  {"Press", 1, 5, "1", "100,000."},
+            {"Length", 0, 0, "5", "0."},    {"Length", 0, 0, "0", ""},
+            {"Press", 1, 7, "1", "14.5038"},  {"Press", 1, 5, "1", "100,000."},
             {"Velocity", 4, 1, "100", "27.7778"}, {"Velocity", 1, 4, "1", "3.6"},
             // Flow converts any value; its US gallon is 3.78778 litres; no input unit is l/s.
             {"Flow", 4, 1, "36", "10."},  {"Flow", 11, 1, "1", "0.0631"}, {"Flow", 4, 12, "1", "264.0069"},
