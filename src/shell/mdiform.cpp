@@ -50,6 +50,8 @@ MDIForm1::MDIForm1(AppState &app, Platform &platform)
 
 MDIForm1::~MDIForm1() = default;
 
+UtilsMenu *MDIForm1::toolMenu() const { return m_toolMenu.data(); }
+
 void MDIForm1::buildTopBar()
 {
     m_topBar = new QFrame;
@@ -208,7 +210,6 @@ bool MDIForm1::openToolMenu()
     }
     m_toolMenu = new UtilsMenu(m_app, *this);
     QMdiSubWindow *sub = m_screens.add(m_toolMenu);
-    connect(sub, &QObject::destroyed, this, [this] { m_toolMenu = nullptr; });
     sub->resize(twips(9600), sub->height());
     sub->showMaximized();
     if (loadLanguageTexts() == lang::LoadOutcome::Stopped)

@@ -3,6 +3,7 @@
 #include "shell/screenhost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 struct AppState;
@@ -33,7 +34,7 @@ public:
     // Opens the tool menu (loading the language texts when it opens anew) or
     // brings it to the front, maximised.
     bool openToolMenu();
-    UtilsMenu *toolMenu() const { return m_toolMenu; }
+    UtilsMenu *toolMenu() const;
 
     // Loads langutil.txt and re-captions the tool menu and this window.
     lang::LoadOutcome loadLanguageTexts();
@@ -63,7 +64,7 @@ private:
     Platform &m_platform;
     QMdiArea *m_area;
     ScreenHost m_screens;
-    UtilsMenu *m_toolMenu = nullptr;
+    QPointer<UtilsMenu> m_toolMenu; // null again once the user closes it
     std::unique_ptr<StartBanner> m_banner;
     QTimer *m_timer;
 
