@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QString>
+#include <QStringView>
 
 class QWidget;
 
@@ -33,6 +34,12 @@ QPixmap makeLogo(int width, int height, const QString &text, const QColor &colou
 void setBackground(QWidget *widget, const QColor &colour);
 // Text colour of a text box or label.
 void setTextColour(QWidget *widget, const QColor &colour);
+
+// The object name of element `index` of a control array: "Name_index".
+inline QString indexedName(QStringView base, int index)
+{
+    return base.toString() + u'_' + QString::number(index);
+}
 
 // Finds the child control with the given object name (Name or Name_index).
 template <typename T> T *control(QWidget *screen, const QString &name)

@@ -65,8 +65,6 @@ QRadioButton *option(QWidget *parent, const QString &name, const QRect &geometry
     return button;
 }
 
-QString indexed(const char *base, int i) { return QLatin1String(base) + u'_' + QString::number(i); }
-
 // A factor that cannot be right (infinite, not a number, negative) shows as
 // a blank box, so no stale or meaningless value stays on screen.
 void showValue(QLineEdit *box, double value, QStringView maskText)
@@ -141,7 +139,7 @@ void TessivoFrm::buildInputs()
     units->setObjectName(QStringLiteral("LblpipesizeUnits"));
     units->setGeometry(tw(2040, 690, 3480, kBoxHeight));
     for (int i = 0; i < 3; ++i)
-        m_location[size_t(i)] = option(m_frameInput, indexed("OptProbeLocation", i),
+        m_location[size_t(i)] = option(m_frameInput, indexedName(u"OptProbeLocation", i),
                                        tw(120, 1260 + i * 480, 5400, kLineHeight));
 
     m_frame3 = new QGroupBox(QStringLiteral("Tessivo"), this);
@@ -152,7 +150,7 @@ void TessivoFrm::buildInputs()
     frame1->setGeometry(tw(120, 300, 3000, 1680));
     const char *models[] = {"Tessivo I (Prandel)", "Tessivo II (Veldrix)", "Tessivo I (Lumbrin)"};
     for (int i = 0; i < 3; ++i) {
-        m_probeType[size_t(i)] = option(frame1, indexed("OptProbeType", i), tw(120, 180 + i * 480, 2760, kLineHeight));
+        m_probeType[size_t(i)] = option(frame1, indexedName(u"OptProbeType", i), tw(120, 180 + i * 480, 2760, kLineHeight));
         m_probeType[size_t(i)]->setText(QLatin1String(models[i]));
     }
 }
@@ -175,7 +173,7 @@ void TessivoFrm::buildResults()
     labelBox(m_frameLumbrin, "TxtlblLumbrinVu", tw(120, 900, 3480, kLineHeight));
     m_flowPerVelocity = resultBox(m_frameLumbrin, "TxtLumbrinVu", tw(3720, 870, 1680, kBoxHeight));
     for (int i = 0; i < 5; ++i)
-        m_flowUnit[size_t(i)] = option(m_frameLumbrin, indexed("OptLumbrinFlowUnits", i),
+        m_flowUnit[size_t(i)] = option(m_frameLumbrin, indexedName(u"OptLumbrinFlowUnits", i),
                                        tw(5640, 330 + i * 400, 1920, kLineHeight));
 }
 

@@ -58,7 +58,7 @@ template <size_t N> QGroupBox *optionArray(QWidget *parent, const QString &base,
 {
     QGroupBox *group = optionGroup(parent);
     for (size_t i = 0; i < N; ++i)
-        out[i] = addOption(group, base + u'_' + QString::number(i));
+        out[i] = addOption(group, indexedName(base, int(i)));
     return group;
 }
 
