@@ -2,6 +2,7 @@
 // mask formatter that every result passes through.
 #include "common/appstate.h"
 #include "common/numbers.h"
+#include "fakeplatform.h"
 #include "lang/langfile.h"
 #include "lang/loader.h"
 
@@ -37,7 +38,8 @@ void BM_LoadLanguageTexts(benchmark::State &state)
 {
     QTemporaryDir dir;
     QFile::copy(QStringLiteral(SUITE_LANG_DIR "/German.txt"), dir.filePath("langutil.txt"));
-    AppState app;
+    FakePlatform platform;
+    AppState app(platform);
     app.languageDir = QDir(dir.path());
     for (auto _ : state) {
         auto outcome = lang::loadLanguageTexts(app, nullptr);
@@ -62,7 +64,7 @@ void BM_General(benchmark::State &state)
 {
     double v = -273.15;
     for (auto _ : state) {
-        QString text = num::general(v);
+        QString text = num::general15(v);
         benchmark::DoNotOptimize(text);
         v += 0.37;
     }

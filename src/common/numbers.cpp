@@ -281,13 +281,13 @@ QString mask(double value, QStringView maskText, const QLocale &locale)
     return out;
 }
 
-QString general(double value, const QLocale &locale)
+QString general15(double value, const QLocale &locale)
 {
     const QString point = locale.decimalPoint();
     return generalText(value, 15, point.isEmpty() ? QChar(u'.') : point.front());
 }
 
-QString general(float value, const QLocale &locale)
+QString general7(float value, const QLocale &locale)
 {
     const QString point = locale.decimalPoint();
     return generalText(double(value), 7, point.isEmpty() ? QChar(u'.') : point.front());

@@ -2,7 +2,7 @@
 // Reading numbers from typed text and writing numbers as display text.
 //
 // Every screen reads its inputs with leadingNumber() and writes every result
-// through mask() or general(), so the suite reads and shows numbers one way.
+// through mask(), general15() or general7(), so the suite reads and shows numbers one way.
 
 #include <QLocale>
 #include <QString>
@@ -35,12 +35,16 @@ std::optional<double> strictNumber(QStringView text);
 // Non-finite values give an empty text: no screen ever shows "inf" or "nan".
 QString mask(double value, QStringView maskText, const QLocale &locale = QLocale());
 
-// General number text: the shortest text of the value with up to 15
-// significant digits (7 for a float), no point for whole numbers, exponent form
-// ("1.234568E+07", "1E-05") for very large or very small values. The decimal
-// point is the locale's. Non-finite values give an empty text.
-QString general(double value, const QLocale &locale = QLocale());
-QString general(float value, const QLocale &locale = QLocale());
+// General number text: the shortest text of a value with up to 15
+// significant digits (general15, for 64-bit values) or 7 (general7, for 32-bit
+// values), no point for whole numbers, exponent form ("1.234568E+07", "1E-05")
+// below 1E-04 and from 1E+15 (general15) or 1E+07 (general7) upwards. The
+// decimal point is the locale's. Non-finite values give an empty text. The
+// digit count is in the name because a 32-bit value widened to double must
+// still show 7 digits: 0.8f is "0.8" through general7, "0.800000011920929"
+// through general15.
+QString general15(double value, const QLocale &locale = QLocale());
+QString general7(float value, const QLocale &locale = QLocale());
 
 // The classic number-to-text rule: general text with 15 digits, always a full
 // stop, a blank in place of a plus sign and no zero before the decimal point

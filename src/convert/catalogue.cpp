@@ -1,5 +1,7 @@
 #include "convert/catalogue.h"
 
+#include "common/constants.h"
+
 #include <QLatin1StringView>
 #include <algorithm>
 #include <vector>
@@ -51,7 +53,7 @@ constexpr FactorUnit kVolume[] = {
     {4, name(slot(kMegalitres)), 1000000.f, float(1.0 / 1000000)},               // megalitre
     {5, name(slot(kUsGallons)), 3.7854f, float(1.0 / 3.7854)},                   // US gallon
     {6, name(slot(kMillionUsGallons)), 3785400.f, float(1.0 / 3785400)},         // million US gallons
-    {7, name(slot(kImpGallons)), 4.54609f, float(1.0 / 4.54609)},                // imperial gallon
+    {7, name(slot(kImpGallons)), float(units::kLitresPerImpGallon), float(1.0 / units::kLitresPerImpGallon)},
     {9, name(slot(kAcre), kSpace, slot(kInches)), 102790.14f, float(1.0 / 102790.14)}, // acre-inch
     {8, name(slot(kAcre), kSpace, slot(kFeet)), 1233481.75f, float(1.0 / 1233481.7)},  // acre-foot
 };

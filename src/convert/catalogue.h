@@ -98,10 +98,6 @@ struct PlainUnit {
     UnitName name;
 };
 
-// Litres in one imperial gallon, as the flow units use it. The US gallon of
-// the flow units is the program-wide AppState::litresPerUsGallon.
-inline constexpr double kLitresPerImpGallon = 4.54609;
-
 std::span<const FactorUnit> lengthUnits();
 std::span<const FactorUnit> areaUnits();
 std::span<const FactorUnit> volumeUnits();

@@ -1,6 +1,6 @@
 #include "convert/conversions.h"
 
-#include "common/appstate.h"
+#include "common/constants.h"
 #include "common/numbers.h"
 
 #include <QLocale>
@@ -118,7 +118,7 @@ Output generalText(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
-    return num::general(value);
+    return num::general15(value);
 }
 
 Output applyTemperature(const TemperaturePair &pair, QStringView typed)
@@ -139,7 +139,7 @@ Output applyTemperature(const TemperaturePair &pair, QStringView typed)
         // binary noise of the subtraction (300 K gives 80.33, not
         // 80.33000000000004). The text is written with a full stop so that
         // the lenient read gets it back in any locale.
-        const double rounded = num::leadingNumber(num::general(celsius, QLocale::c()));
+        const double rounded = num::leadingNumber(num::general15(celsius, QLocale::c()));
         return generalText(rounded * 9 / 5 + 32);
     }
     }
@@ -189,7 +189,7 @@ Output convertFlow(QStringView typed, QStringView inUnit, QStringView outUnit, c
     auto volumeFactor = [litresPerUsGallon](const FlowUnit &u) {
         switch (u.gallon) {
         case Gallon::Imperial:
-            return u.volumeScale / kLitresPerImpGallon;
+            return u.volumeScale / units::kLitresPerImpGallon;
         case Gallon::US:
             return u.volumeScale / litresPerUsGallon;
         case Gallon::None:
@@ -283,27 +283,28 @@ std::optional<float> specificGravityOf(QStringView text)
     return std::nullopt;
 }
 
-Output convert(Quantity q, QStringView typed, QStringView inUnit, QStringView outUnit, const AppState &app)
+Output convert(Quantity q, QStringView typed, QStringView inUnit, QStringView outUnit, const TextTable &texts,
+               const Shared &shared)
 {
     switch (q) {
     case Quantity::Length:
-        return convertLength(typed, inUnit, outUnit, app.texts);
+        return convertLength(typed, inUnit, outUnit, texts);
     case Quantity::Area:
-        return convertArea(typed, inUnit, outUnit, app.texts);
+        return convertArea(typed, inUnit, outUnit, texts);
     case Quantity::Volume:
-        return convertVolume(typed, inUnit, outUnit, app.texts);
+        return convertVolume(typed, inUnit, outUnit, texts);
     case Quantity::Velocity:
-        return convertVelocity(typed, inUnit, outUnit, app.texts);
+        return convertVelocity(typed, inUnit, outUnit, texts);
     case Quantity::Pressure:
-        return convertPressure(typed, inUnit, outUnit, app.texts);
+        return convertPressure(typed, inUnit, outUnit, texts);
     case Quantity::Flow:
-        return convertFlow(typed, inUnit, outUnit, app.texts, app.litresPerUsGallon);
+        return convertFlow(typed, inUnit, outUnit, texts, shared.litresPerUsGallon);
     case Quantity::Density:
-        return convertDensity(typed, inUnit, outUnit, app.texts);
+        return convertDensity(typed, inUnit, outUnit, texts);
     case Quantity::Temperature:
-        return convertTemperature(typed, inUnit, outUnit, app.texts);
+        return convertTemperature(typed, inUnit, outUnit, texts);
     case Quantity::Viscosity:
-        return convertViscosity(typed, recogniseViscosity(inUnit, outUnit, app.texts), app.specificGravity);
+        return convertViscosity(typed, recogniseViscosity(inUnit, outUnit, texts), shared.specificGravity);
     }
     return std::nullopt;
 }

@@ -16,8 +16,6 @@
 #include <QStringView>
 #include <optional>
 
-struct AppState;
-
 namespace conv {
 
 using Output = std::optional<QString>;
@@ -74,8 +72,13 @@ Output convertViscosity(QStringView typed, const ViscosityUnits &units, float sp
 // holds (not 0 after rounding, not infinite); nothing otherwise.
 std::optional<float> specificGravityOf(QStringView text);
 
-// Any quantity, with the program-wide values of `app` (viscosity uses the
-// current specific gravity as it is).
-Output convert(Quantity q, QStringView typed, QStringView inUnit, QStringView outUnit, const AppState &app);
+// The program-wide values some conversions read.
+struct Shared {
+    double litresPerUsGallon = 0; // flow
+    float specificGravity = 1;    // viscosity, used as it is
+};
+// Any quantity.
+Output convert(Quantity q, QStringView typed, QStringView inUnit, QStringView outUnit, const TextTable &texts,
+               const Shared &shared);
 
 } // namespace conv

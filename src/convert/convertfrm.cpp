@@ -114,7 +114,6 @@ QComboBox *makeUnitList(const QString &objectName, QWidget *parent)
 
 ConvertFrm::ConvertFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(app)
 {
-    setObjectName(QStringLiteral("ConvertFrm"));
     build();
     load();
     wire();
@@ -281,7 +280,8 @@ void ConvertFrm::convert(Frame &f)
         return;
     }
     const conv::Output text = conv::convert(f.quantity, f.input->text(), f.inputUnit->currentText(),
-                                            f.outputUnit->currentText(), m_app);
+                                            f.outputUnit->currentText(), m_app.texts,
+                                            {m_app.litresPerUsGallon, m_app.specificGravity});
     if (text)
         f.output->setText(*text);
 }
@@ -313,9 +313,8 @@ void ConvertFrm::askSpecificGravity()
     if (m_sgAskingEnded)
         return;
     const QString sg = QStringLiteral("sg");
-    std::optional<QString> answer;
-    if (m_app.platform)
-        answer = m_app.platform->askText(this, sg, sg, num::general(m_app.specificGravity));
+    const std::optional<QString> answer =
+        m_app.platform.askText(this, sg, sg, num::general7(m_app.specificGravity));
     if (answer) {
         m_specificGravity->setText(*answer);
         return;

@@ -1,8 +1,23 @@
 #include "probe/probecalc.h"
 
+#include "common/constants.h"
+
 #include <cmath>
 
 namespace probe {
+namespace {
+// The probe calculation is defined with these rounded figures, and the last
+// digits it shows depend on them, so they are kept as they are rather than
+// replaced by exact values or by the suite's shared constants:
+//  - the blockage term of the insertion factor uses pi to ten digits;
+constexpr double kPiBlockage = 3.141592654;
+//  - the bore area of the flow per unit velocity uses pi to six digits
+//    (a 200 mm bore shows 31.41590 l/s at 1 m/s, not 31.41593);
+constexpr double kPiBoreArea = 3.14159;
+//  - the US-gallon flow divides by 3.78841 litres, a little more than the
+//    3.78778 the rest of the suite uses (kLitresPerUsGallon).
+constexpr double kProbeLitresPerUsGallon = 3.78841;
+} // namespace
 
 std::optional<ProbeFactors> probeVelocityAndFlow(double diameter, bool metric, int location, int flowUnit)
 {
@@ -23,7 +38,7 @@ std::optional<ProbeFactors> probeVelocityAndFlow(double diameter, bool metric, i
         const double ratio = 2 * n * n / ((n + 1) * (2 * n + 1));
         const double y = r * std::pow(ratio, n); // distance from the wall, metres
         f.profile = std::pow(1 - (r - y) / r, 1 / n);
-        f.insertion = 1 / (1 - 38 / (3.141592654 * d));
+        f.insertion = 1 / (1 - 38 / (kPiBlockage * d));
         break;
     }
     case CentreLine:
@@ -39,19 +54,19 @@ std::optional<ProbeFactors> probeVelocityAndFlow(double diameter, bool metric, i
     }
     f.combined = f.insertion * f.profile;
 
-    const double litres = d * 3.14159 * d / 4000;
+    const double litres = d * kPiBoreArea * d / 4000;
     switch (flowUnit) {
     case LitresPerSecond:
         f.flowPerVelocity = litres;
         break;
     case CubicMetresPerSecond:
-        f.flowPerVelocity = (d / 1000) * 3.14159 * (d / 1000) / 4;
+        f.flowPerVelocity = (d / 1000) * kPiBoreArea * (d / 1000) / 4;
         break;
     case ImpGallonsPerSecond:
-        f.flowPerVelocity = litres / 4.54609;
+        f.flowPerVelocity = litres / units::kLitresPerImpGallon;
         break;
     case UsGallonsPerSecond:
-        f.flowPerVelocity = d * d * 3.14159 / 4000 / 3.78841;
+        f.flowPerVelocity = d * d * kPiBoreArea / 4000 / kProbeLitresPerUsGallon;
         break;
     case MegalitresPerSecond:
         f.flowPerVelocity = litres / 1000000;

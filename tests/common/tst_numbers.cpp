@@ -117,8 +117,8 @@ private slots:
         const double nan = std::numeric_limits<double>::quiet_NaN();
         QVERIFY(num::mask(inf, u"####0.####").isEmpty());
         QVERIFY(num::mask(nan, u"0.000").isEmpty());
-        QVERIFY(num::general(-inf).isEmpty());
-        QVERIFY(num::general(float(nan)).isEmpty());
+        QVERIFY(num::general15(-inf).isEmpty());
+        QVERIFY(num::general7(float(nan)).isEmpty());
         QVERIFY(num::classic(inf).isEmpty());
     }
 
@@ -146,7 +146,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(bool, single);
         QFETCH(QString, expected);
-        QCOMPARE(single ? num::general(float(value)) : num::general(value), expected);
+        QCOMPARE(single ? num::general7(float(value)) : num::general15(value), expected);
     }
 
     void classic_data()
