@@ -10,11 +10,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Gauntry"));
 
     QtPlatform platform;
-    AppState app;
-    app.platform = &platform;
+    AppState app(platform);
     app.languageDir = QDir::current();
 
-    MDIForm1 main(app, platform);
+    MDIForm1 main(app);
     if (!main.start())
         return 1;
     return application.exec();

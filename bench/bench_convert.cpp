@@ -2,7 +2,7 @@
 // the frame highlight and the conversion and writes the output box.
 #include "common/appstate.h"
 #include "common/events.h"
-#include "common/platform.h"
+#include "fakeplatform.h"
 #include "convert/convertfrm.h"
 #include "lang/langfile.h"
 
@@ -13,22 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-// The converter asks nothing here: the S.G. box holds a value.
-class QuietPlatform : public Platform
-{
-public:
-    void message(QWidget *, const QString &) override {}
-    std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
-    QDateTime now() override { return {}; }
-    qint64 monotonicMs() override { return 0; }
-    void processEvents() override {}
-    void quit(int) override {}
-};
 
 struct Case {
     const char *stem;
@@ -64,9 +48,9 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
-    QuietPlatform platform;
-    AppState app;
-    app.platform = &platform;
+    // The converter asks nothing here: the S.G. box holds a value.
+    FakePlatform platform;
+    AppState app(platform);
     const QString english = lang::findFile(QDir(QStringLiteral(SUITE_LANG_DIR)), lang::kEnglishFile);
     if (lang::readInto(english, app.texts) != lang::ReadStatus::Ok) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(english));

@@ -7,6 +7,8 @@
 #include "probe/tessivofrm.h"
 #include "selection/meterselectionfrm.h"
 
+#include "fakeplatform.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -17,11 +19,12 @@ namespace {
 
 AppState &englishApp()
 {
-    static AppState app = [] {
-        AppState a;
-        lang::readInto(lang::findFile(QDir(QStringLiteral(SUITE_LANG_DIR)), lang::kEnglishFile), a.texts);
-        return a;
-    }();
+    static FakePlatform platform;
+    static AppState app(platform);
+    static const bool loaded =
+        lang::readInto(lang::findFile(QDir(QStringLiteral(SUITE_LANG_DIR)), lang::kEnglishFile), app.texts)
+        == lang::ReadStatus::Ok;
+    (void)loaded;
     return app;
 }
 

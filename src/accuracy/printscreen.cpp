@@ -20,15 +20,15 @@ QRectF placeOnPage(const QSizeF &image, const QRectF &page)
 
 void printScreen(QWidget *window, AppState &app)
 {
-    if (!window || !app.platform)
+    if (!window)
         return;
     // At screen resolution one printer pixel is one screen pixel, so the image
     // prints at the size it has on screen; rendering at the printer's own
     // resolution would cost seconds and hundreds of megabytes for no gain
     // over a screen image.
     QPrinter printer(QPrinter::ScreenResolution);
-    if (!app.platform->choosePrinter(window, printer)) {
-        app.platform->message(window, QStringLiteral("Printing was cancelled!"));
+    if (!app.platform.choosePrinter(window, printer)) {
+        app.platform.message(window, QStringLiteral("Printing was cancelled!"));
         return;
     }
     const QPixmap image = window->grab();

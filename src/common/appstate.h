@@ -3,6 +3,8 @@
 // AppState and hands it to each screen; a test makes its own, so each starts
 // clean.
 
+#include "common/constants.h"
+#include "common/velocityvalues.h"
 #include "lang/texttable.h"
 
 #include <QDir>
@@ -11,6 +13,13 @@
 class Platform;
 
 struct AppState {
+    explicit AppState(Platform &platformSeam) : platform(platformSeam) {}
+    AppState(const AppState &) = delete;
+    AppState &operator=(const AppState &) = delete;
+
+    // Dialogs, clock, printing and ending the program.
+    Platform &platform;
+
     // Unit system: true for metric, false for imperial. Metric at start-up;
     // never stored between runs.
     bool metric = true;
@@ -23,13 +32,16 @@ struct AppState {
     bool paybackMode = false;
 
     // Conversion constants, stored again by every complete language load.
-    double litresPerImpGallon = 4.54609;
-    double litresPerUsGallon = 3.78778;
-    double feetPerMetre = 3.280819;
+    double litresPerImpGallon = units::kLitresPerImpGallon;
+    double litresPerUsGallon = units::kLitresPerUsGallon;
+    double feetPerMetre = units::kFeetPerMetre;
 
     // Specific gravity for the converter's dynamic/kinematic viscosity
     // conversions; held as a 32-bit value.
     float specificGravity = 1.0f;
+
+    // The values the velocity screen's calculations share.
+    velocity::SharedValues velocity;
 
     // Version text, "number (date)": the first six characters are the number
     // and the blank after it.
@@ -40,9 +52,6 @@ struct AppState {
 
     // Folder that holds langutil.txt and the per-language files.
     QDir languageDir = QDir::current();
-
-    // Dialogs, clock, printing and ending the program.
-    Platform *platform = nullptr;
 
     const QString &slot(int n) const { return texts.slot(n); }
 };

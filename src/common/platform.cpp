@@ -2,12 +2,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
 
 namespace {
 QElapsedTimer &monotonic()
@@ -23,7 +22,7 @@ QtPlatform::QtPlatform() : m_started(monotonic().elapsed()) {}
 
 void QtPlatform::message(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox::information(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
 }
 
 std::optional<QString> QtPlatform::askText(QWidget *parent, const QString &prompt, const QString &title,
@@ -50,6 +49,8 @@ void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::A
 
 void QtPlatform::quit(int code)
 {
-    // Leave the current handler first, then end the event loop.
-    QTimer::singleShot(0, qApp, [code] { QCoreApplication::exit(code); });
+    // Every window closes at once; the event loop ends when the handler that
+    // asked for this returns (before the loop runs, main returns the code).
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(code);
 }

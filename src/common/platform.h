@@ -32,7 +32,8 @@ public:
     // Lets pending window events run (used inside a pause).
     virtual void processEvents() = 0;
 
-    // Ends the program in an orderly way with the given exit code.
+    // Ends the program in an orderly way with the given exit code, closing
+    // every window.
     virtual void quit(int code) = 0;
 };
 

@@ -39,6 +39,12 @@ QPixmap makeLogo(int width, int height, const QString &text, const QColor &colou
     return pixmap;
 }
 
+void missingControl(const QObject *screen, QStringView name, const char *kind)
+{
+    qFatal("%s has no %s named %s", qPrintable(screen ? screen->objectName() : QStringLiteral("(none)")), kind,
+           qPrintable(name.toString()));
+}
+
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette pal = widget->palette();

@@ -41,8 +41,16 @@ inline QString indexedName(QStringView base, int index)
     return base.toString() + u'_' + QString::number(index);
 }
 
-// Finds the child control with the given object name (Name or Name_index).
-template <typename T> T *control(QWidget *screen, const QString &name)
+// Stops the program with a message naming the control: a screen that lacks a
+// control its code or a test names is a programming error, never a user's.
+[[noreturn]] void missingControl(const QObject *screen, QStringView name, const char *kind);
+
+// The child control with the given object name (Name or Name_index); stops the
+// program, naming it, when the screen has no such control of that kind.
+template <typename T> T *control(const QObject *screen, const QString &name)
 {
-    return screen->findChild<T *>(name);
+    T *found = screen->findChild<T *>(name);
+    if (!found)
+        missingControl(screen, name, T::staticMetaObject.className());
+    return found;
 }

@@ -1,5 +1,7 @@
 #include "lang/langfile.h"
 
+#include "lang/languages.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -69,8 +71,12 @@ QString codePageOf(const QByteArray &bytes)
     }
     // Field 62 holds the language's name in plain ASCII in every file.
     const QStringList fields = splitFields(QString::fromLatin1(bytes), 62);
-    if (fields.size() >= 62 && fields[61].compare(QLatin1String("Magyar"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("windows-1250");
+    if (fields.size() >= 62) {
+        for (const Language &language : languages()) {
+            if (fields[61].compare(QLatin1StringView(language.name), Qt::CaseInsensitive) == 0)
+                return QLatin1StringView(language.codePage);
+        }
+    }
     return QStringLiteral("windows-1252");
 }
 

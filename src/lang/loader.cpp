@@ -8,11 +8,7 @@ namespace lang {
 namespace {
 const QString kMasterMissing = QStringLiteral("Master Language File not currently available");
 
-void tell(AppState &app, QWidget *parent, const QString &text)
-{
-    if (app.platform)
-        app.platform->message(parent, text);
-}
+void tell(AppState &app, QWidget *parent, const QString &text) { app.platform.message(parent, text); }
 
 LoadOutcome stop(AppState &app, QWidget *parent)
 {
@@ -20,8 +16,7 @@ LoadOutcome stop(AppState &app, QWidget *parent)
          QStringLiteral("Neither %1 nor %2 was found in %3.\nThe program cannot run without its "
                         "language texts and will now close.")
              .arg(kActiveFile, kEnglishFile, QDir::toNativeSeparators(app.languageDir.absolutePath())));
-    if (app.platform)
-        app.platform->quit(1);
+    app.platform.quit(1);
     return LoadOutcome::Stopped;
 }
 
@@ -29,9 +24,9 @@ LoadOutcome finish(AppState &app, ReadStatus status)
 {
     if (status != ReadStatus::Ok)
         return LoadOutcome::Failed;
-    app.litresPerImpGallon = 4.54609;
-    app.litresPerUsGallon = 3.78778;
-    app.feetPerMetre = 3.280819;
+    app.litresPerImpGallon = units::kLitresPerImpGallon;
+    app.litresPerUsGallon = units::kLitresPerUsGallon;
+    app.feetPerMetre = units::kFeetPerMetre;
     return LoadOutcome::Loaded;
 }
 } // namespace
@@ -78,35 +73,6 @@ SwitchOutcome switchLanguage(AppState &app, const QString &fileName, QWidget *pa
         break;
     }
     return SwitchOutcome::Stopped;
-}
-
-const QStringList &languageListNames()
-{
-    static const QStringList names = {
-        QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Espanol"),
-        QStringLiteral("Francais"), QStringLiteral("Magyar"), QStringLiteral("Italiano"),
-        QStringLiteral("Nederlands"), QStringLiteral("Special"),
-    };
-    return names;
-}
-
-QString fileForLanguageName(const QString &name)
-{
-    static const QList<QPair<QString, QString>> files = {
-        {QStringLiteral("English"), QStringLiteral("English.txt")},
-        {QStringLiteral("Francais"), QStringLiteral("French.txt")},
-        {QStringLiteral("Deutsch"), QStringLiteral("German.txt")},
-        {QStringLiteral("Espanol"), QStringLiteral("Spanish.txt")},
-        {QStringLiteral("Nederlands"), QStringLiteral("Dutch.txt")},
-        {QStringLiteral("Italiano"), QStringLiteral("Italian.txt")},
-        {QStringLiteral("Special"), QStringLiteral("Special.txt")},
-        {QStringLiteral("Magyar"), QStringLiteral("Hungary.txt")},
-    };
-    for (const auto &[language, file] : files) {
-        if (language == name)
-            return file;
-    }
-    return {};
 }
 
 } // namespace lang

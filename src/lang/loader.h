@@ -35,9 +35,4 @@ enum class SwitchOutcome {
 // active file and the table stay as they were.
 SwitchOutcome switchLanguage(AppState &app, const QString &fileName, QWidget *parent);
 
-// The language names of the tool menu's list, in list order, and the file of
-// each (exact, case-sensitive names).
-const QStringList &languageListNames();
-QString fileForLanguageName(const QString &name);
-
 } // namespace lang

@@ -76,7 +76,6 @@ void showValue(QLineEdit *box, double value, QStringView maskText)
 
 TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(app)
 {
-    setObjectName(QStringLiteral("TessivoFrm"));
     resize(twips(kWidth), twips(kHeight));
     setMinimumSize(twips(kWidth), twips(kHeight));
 

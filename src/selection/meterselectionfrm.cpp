@@ -75,12 +75,11 @@ template <typename E, size_t N> E selected(const std::array<QRadioButton *, N> &
 
 MeterSelectionFrm::MeterSelectionFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(app)
 {
-    setObjectName(QStringLiteral("MeterSelectionFrm"));
     auto *layout = new QHBoxLayout(this);
     buildInputs();
     buildOutputs();
-    layout->addWidget(findChild<QGroupBox *>(QStringLiteral("Frame2")), 0, Qt::AlignTop);
-    layout->addWidget(findChild<QGroupBox *>(QStringLiteral("Frame1")), 0, Qt::AlignTop);
+    layout->addWidget(control<QGroupBox>(this, QStringLiteral("Frame2")), 0, Qt::AlignTop);
+    layout->addWidget(control<QGroupBox>(this, QStringLiteral("Frame1")), 0, Qt::AlignTop);
     layout->addStretch(1);
     applyTexts();
 

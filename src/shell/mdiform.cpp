@@ -4,6 +4,7 @@
 #include "common/events.h"
 #include "common/platform.h"
 #include "common/widgets.h"
+#include "lang/languages.h"
 #include "shell/startbanner.h"
 #include "shell/utilsmenu.h"
 
@@ -18,6 +19,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 namespace {
 constexpr int kTopBarHeight = 1080;
@@ -27,8 +30,7 @@ constexpr int kHeight = 9000;
 QString timeText(const QDateTime &now) { return now.time().toString(QStringLiteral("HH:mm:ss")); }
 } // namespace
 
-MDIForm1::MDIForm1(AppState &app, Platform &platform)
-    : m_app(app), m_platform(platform), m_area(new QMdiArea), m_screens(m_area, app)
+MDIForm1::MDIForm1(AppState &app) : m_app(app), m_area(new QMdiArea), m_screens(m_area, app)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     auto *central = new QWidget(this);
@@ -123,11 +125,11 @@ void MDIForm1::buildTopBar()
     m_custLogo->hide();
 
     ev::onPress(m_menuButton, [this] {
-        for (Screen s : {Screen::Velocity, Screen::Probe, Screen::Converter, Screen::MeterSelection})
+        for (Screen s : kCalculatorScreens)
             m_screens.close(s);
         openToolMenu();
     });
-    ev::onPress(m_quitButton, [] { QApplication::closeAllWindows(); QApplication::exit(0); });
+    ev::onPress(m_quitButton, [this] { m_app.platform.quit(0); });
 }
 
 void MDIForm1::buildMenus()
@@ -136,20 +138,22 @@ void MDIForm1::buildMenus()
     file->setObjectName(QStringLiteral("File"));
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("Exit"));
-    connect(exit, &QAction::triggered, this, [] { QApplication::closeAllWindows(); QApplication::exit(0); });
+    connect(exit, &QAction::triggered, this, [this] { m_app.platform.quit(0); });
 
     QMenu *language = menuBar()->addMenu(QStringLiteral("&Language"));
     language->setObjectName(QStringLiteral("Language"));
-    const QList<std::tuple<const char *, const char *, const char *>> items = {
-        {"English", "English", "English.txt"},  {"French", "Francais", "French.txt"},
-        {"German", "Deutsch", "german.txt"},    {"Spanish", "Espanol", "spanish.txt"},
-        {"Dutch", "Nederlands", "dutch.txt"},   {"Italian", "Italiano", "italian.txt"},
-        {"Hungarian", "Magyar", "Hungary.txt"},
-    };
-    for (const auto &[name, caption, fileName] : items) {
-        QAction *action = language->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QString::fromLatin1(name));
-        const QString target = QString::fromLatin1(fileName);
+    // The menu lists the languages in its own order, each under its own name.
+    std::vector<const lang::Language *> items;
+    for (const lang::Language &l : lang::languages()) {
+        if (l.menuPosition > 0)
+            items.push_back(&l);
+    }
+    std::sort(items.begin(), items.end(),
+              [](const auto *a, const auto *b) { return a->menuPosition < b->menuPosition; });
+    for (const lang::Language *l : items) {
+        QAction *action = language->addAction(QString::fromLatin1(l->name));
+        action->setObjectName(QString::fromLatin1(l->menuItem));
+        const QString target = QString::fromLatin1(l->file);
         connect(action, &QAction::triggered, this, [this, target] { switchLanguage(target); });
     }
 
@@ -168,7 +172,7 @@ bool MDIForm1::start()
         move(area.left() + twips(toTwips(area.width()) - kWidth) / 2,
              area.top() + twips(toTwips(area.height()) - kHeight) / 2);
     }
-    m_date->setText(QLocale().toString(m_platform.now().date(), QStringLiteral("dd-MMM-yy")));
+    m_date->setText(QLocale().toString(m_app.platform.now().date(), QStringLiteral("dd-MMM-yy")));
     m_time->clear();
     resize(twips(kWidth), twips(kHeight));
     show();
@@ -196,9 +200,9 @@ bool MDIForm1::start()
 void MDIForm1::waitWithEvents(int seconds)
 {
     // A monotonic clock: the pause is the same across midnight.
-    const qint64 until = m_platform.monotonicMs() + seconds * 1000;
-    while (m_platform.monotonicMs() < until)
-        m_platform.processEvents();
+    const qint64 until = m_app.platform.monotonicMs() + seconds * 1000;
+    while (m_app.platform.monotonicMs() < until)
+        m_app.platform.processEvents();
 }
 
 bool MDIForm1::openToolMenu()
@@ -265,7 +269,7 @@ void MDIForm1::showAbout()
 
 void MDIForm1::tick()
 {
-    const QString now = timeText(m_platform.now());
+    const QString now = timeText(m_app.platform.now());
     if (m_time->text() != now)
         m_time->setText(now);
 }

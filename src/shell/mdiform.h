@@ -24,7 +24,7 @@ class MDIForm1 : public QMainWindow
 {
     Q_OBJECT
 public:
-    MDIForm1(AppState &app, Platform &platform);
+    explicit MDIForm1(AppState &app);
     ~MDIForm1() override;
 
     // The start-up sequence: centre, splash for two seconds, tool menu. Returns
@@ -48,7 +48,6 @@ public:
     void tick();
 
     ScreenHost &screens() { return m_screens; }
-    Platform &platform() { return m_platform; }
     QMdiArea *mdiArea() const { return m_area; }
 
 protected:
@@ -61,7 +60,6 @@ private:
     void waitWithEvents(int seconds);
 
     AppState &m_app;
-    Platform &m_platform;
     QMdiArea *m_area;
     ScreenHost m_screens;
     QPointer<UtilsMenu> m_toolMenu; // null again once the user closes it

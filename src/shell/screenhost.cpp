@@ -3,21 +3,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-QString screenName(Screen screen)
-{
-    switch (screen) {
-    case Screen::Velocity:
-        return QStringLiteral("Velocityfrm");
-    case Screen::Probe:
-        return QStringLiteral("TessivoFrm");
-    case Screen::Converter:
-        return QStringLiteral("ConvertFrm");
-    case Screen::MeterSelection:
-        return QStringLiteral("MeterSelectionFrm");
-    }
-    return {};
-}
-
 ScreenHost::ScreenHost(QMdiArea *area, AppState &app) : m_area(area), m_app(app) {}
 
 QWidget *ScreenHost::find(Screen screen) const

@@ -10,6 +10,8 @@ class QMdiSubWindow;
 class QWidget;
 
 enum class Screen { Velocity, Probe, Converter, MeterSelection };
+inline constexpr Screen kCalculatorScreens[] = {Screen::Velocity, Screen::Probe, Screen::Converter,
+                                                Screen::MeterSelection};
 
 // The object name of a screen's window.
 QString screenName(Screen screen);

@@ -1,4 +1,5 @@
-// The calculator screens the tool menu can open.
+// The calculator screens the tool menu can open: the one place that says
+// which class makes a screen and what its window is called.
 #include "shell/screenhost.h"
 
 #include "common/appstate.h"
@@ -6,18 +7,40 @@
 #include "probe/tessivofrm.h"
 #include "selection/meterselectionfrm.h"
 
+namespace {
+struct ScreenKind {
+    Screen screen;
+    const char *objectName;
+    QWidget *(*make)(AppState &app); // nullptr: not in this build yet
+};
+
+template <typename T> QWidget *make(AppState &app) { return new T(app); }
+
+constexpr ScreenKind kScreens[] = {
+    {Screen::Velocity, "Velocityfrm", nullptr},
+    {Screen::Probe, "TessivoFrm", make<TessivoFrm>},
+    {Screen::Converter, "ConvertFrm", make<ConvertFrm>},
+    {Screen::MeterSelection, "MeterSelectionFrm", make<MeterSelectionFrm>},
+};
+
+const ScreenKind &kindOf(Screen screen)
+{
+    for (const ScreenKind &kind : kScreens) {
+        if (kind.screen == screen)
+            return kind;
+    }
+    qFatal("unknown screen %d", int(screen));
+}
+} // namespace
+
+QString screenName(Screen screen) { return QLatin1StringView(kindOf(screen).objectName); }
+
 QWidget *createScreen(Screen screen, AppState &app)
 {
-    (void)app;
-    switch (screen) {
-    case Screen::Velocity:
-        return nullptr; // not in this build yet
-    case Screen::Probe:
-        return new TessivoFrm(app);
-    case Screen::Converter:
-        return new ConvertFrm(app);
-    case Screen::MeterSelection:
-        return new MeterSelectionFrm(app);
-    }
-    return nullptr;
+    const ScreenKind &kind = kindOf(screen);
+    if (!kind.make)
+        return nullptr;
+    QWidget *widget = kind.make(app);
+    widget->setObjectName(QLatin1StringView(kind.objectName));
+    return widget;
 }

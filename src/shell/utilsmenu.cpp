@@ -4,7 +4,7 @@
 #include "common/events.h"
 #include "common/platform.h"
 #include "common/widgets.h"
-#include "lang/loader.h"
+#include "lang/languages.h"
 #include "shell/mdiform.h"
 
 #include <QComboBox>
@@ -116,8 +116,7 @@ void UtilsMenu::applyTexts()
     setWindowTitle(m_app.slot(1) + QStringLiteral("  ") + m_app.slot(38));
     m_frameMenu->setTitle(m_app.slot(38));
     auto caption = [this](const char *name, int slot) {
-        if (auto *button = findChild<QPushButton *>(QLatin1String(name)))
-            button->setText(m_app.slot(slot));
+        control<QPushButton>(this, QLatin1String(name))->setText(m_app.slot(slot));
     };
     caption("CmdMenuVel", 12);
     caption("CmdMenuProbe", 25);
@@ -134,19 +133,20 @@ void UtilsMenu::applyTexts()
 void UtilsMenu::fillLanguageList()
 {
     m_language->clear();
-    m_language->addItems(lang::languageListNames());
+    for (const lang::Language &language : lang::languages())
+        m_language->addItem(QString::fromLatin1(language.name));
     m_language->setCurrentIndex(-1);
     m_language->setEditText(m_app.slot(62));
 }
 
 void UtilsMenu::chooseLanguage()
 {
-    const QString file = lang::fileForLanguageName(m_language->currentText());
-    if (file.isEmpty()) {
-        m_main.platform().message(this, m_app.slot(73));
+    const lang::Language *language = lang::languageNamed(m_language->currentText());
+    if (!language) {
+        m_app.platform.message(this, m_app.slot(73));
         return;
     }
-    m_main.switchLanguage(file);
+    m_main.switchLanguage(QString::fromLatin1(language->file));
 }
 
 void UtilsMenu::resizeEvent(QResizeEvent *event)

@@ -1,8 +1,6 @@
 // Printing a screen through the printer dialog seam.
 #include "accuracy/printscreen.h"
-#include "common/appstate.h"
-#include "fakeplatform.h"
-#include "probe/tessivofrm.h"
+#include "screenfixture.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -54,18 +52,16 @@ private slots:
         QFETCH(bool, writable);
         QFETCH(QStringList, messages);
         QTemporaryDir dir;
-        FakePlatform platform;
+        ScreenFixture s(Screen::Probe);
+        FakePlatform &platform = s.platform;
         platform.acceptPrinter = accept;
         platform.pdfFile = (writable ? dir.path() : QStringLiteral("/nonexistent-folder/for/sure")) + "/screen.pdf";
-        AppState app;
-        app.platform = &platform;
-        TessivoFrm screen(app);
-        screen.show();
-        screen.findChild<QLineEdit *>(QStringLiteral("TxtpipeSize"))->setText(QStringLiteral("100"));
+        s.screen->show();
+        s.type("TxtpipeSize", "100");
         QTest::failOnWarning(QRegularExpression(".")); // such as a printer begun after a cancel
         if (!writable)
             QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QTest::mouseClick(screen.findChild<QWidget *>(QStringLiteral("Image1")), Qt::LeftButton);
+        QTest::mouseClick(s.find<QWidget>("Image1"), Qt::LeftButton);
         QCOMPARE(platform.printerDialogs, 1);
         QCOMPARE(platform.messages, messages);
         const bool printed = accept && writable;

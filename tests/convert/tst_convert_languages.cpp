@@ -1,9 +1,8 @@
 // Every shipped language must give each unit list distinct names, none equal
 // to the list's prompt: the converter recognises a unit by its name, so two
 // equal names would make one unit unreachable.
-#include "common/appstate.h"
 #include "convert/catalogue.h"
-#include "testlang.h"
+#include "screenfixture.h"
 
 #include <QSet>
 #include <QtTest>
@@ -22,8 +21,8 @@ private slots:
     void unitNamesAreDistinct()
     {
         QFETCH(QString, file);
-        AppState app;
-        QVERIFY(loadShippedLanguage(app, file));
+        TestApp t(file);
+        const AppState &app = t.app;
         for (conv::Quantity q : conv::kFillOrder) {
             const QStringList names = conv::unitNames(q, app.texts);
             const QString where = QStringLiteral("%1, list of slot %2").arg(file).arg(conv::captionSlot(q));

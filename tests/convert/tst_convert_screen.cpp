@@ -3,9 +3,7 @@
 #include "common/events.h"
 #include "common/widgets.h"
 #include "convert/convertfrm.h"
-#include "fakeplatform.h"
-#include "shell/screenhost.h"
-#include "testlang.h"
+#include "screenfixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,20 +21,13 @@ const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 // A fresh program state and converter in one language. A quantity's controls
 // are Txt<stem>IP, Cmb<stem>IP, Txt<stem>OP and Cmb<stem>OP.
-struct Converter {
-    FakePlatform platform;
-    AppState app;
-    std::unique_ptr<ConvertFrm> screen;
-
+struct Converter : ScreenFixture {
     explicit Converter(const QString &language = QStringLiteral("English.txt"))
+        : ScreenFixture(Screen::Converter, language)
     {
-        app.platform = &platform;
-        if (!loadShippedLanguage(app, language))
-            qFatal("language file %s missing", qPrintable(language));
-        screen = std::make_unique<ConvertFrm>(app);
     }
-    QLineEdit *box(const QString &name) const { return control<QLineEdit>(screen.get(), name); }
-    QComboBox *list(const QString &name) const { return control<QComboBox>(screen.get(), name); }
+    QLineEdit *box(const QString &name) const { return find(name); }
+    QComboBox *list(const QString &name) const { return find<QComboBox>(name); }
     // Chooses the units at these positions (1 = first item); 0 leaves the prompt.
     void chooseUnits(const QString &stem, int in, int out) const
     {

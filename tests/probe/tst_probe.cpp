@@ -1,8 +1,5 @@
 // The probe screen: factors and flow per unit velocity, the 38/pi guard, frames.
-#include "common/appstate.h"
-#include "fakeplatform.h"
-#include "probe/tessivofrm.h"
-#include "testlang.h"
+#include "screenfixture.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,19 +11,8 @@
 
 namespace {
 
-struct Screen {
-    FakePlatform platform;
-    AppState app;
-    std::unique_ptr<TessivoFrm> screen;
-
-    explicit Screen(bool metric = true)
-    {
-        app.platform = &platform;
-        app.metric = metric;
-        loadShippedLanguage(app);
-        screen = std::make_unique<TessivoFrm>(app);
-    }
-    template <typename T = QLineEdit> T *find(const QString &name) const { return screen->findChild<T *>(name); }
+struct Probe : ScreenFixture {
+    explicit Probe(bool metric = true) : ScreenFixture(Screen::Probe, QStringLiteral("English.txt"), metric) {}
     void click(const char *base, int i) const { find<QRadioButton>(base + (u'_' + QString::number(i)))->click(); }
     void type(const QString &diameter) const { find("TxtpipeSize")->setText(diameter); }
     QStringList outputs() const
@@ -70,7 +56,7 @@ private slots:
     void results()
     {
         QFETCH(Entry, entry);
-        Screen s;
+        Probe s;
         s.app.metric = entry.metric;
         s.type(entry.diameter);
         s.click("OptProbeLocation", entry.location);
@@ -88,7 +74,7 @@ private slots:
     void noDiameterLeavesOutputs()
     {
         QFETCH(QString, text);
-        Screen s;
+        Probe s;
         const QStringList blank{"  ", " ", " ", " "};
         QCOMPARE(s.outputs(), blank);
         s.type(text);
@@ -119,7 +105,7 @@ private slots:
     {
         QFETCH(QString, diameter);
         QFETCH(bool, insertionShown);
-        Screen s;
+        Probe s;
         s.type("100");
         s.type(diameter);
         for (const QString &out : s.outputs())
@@ -131,15 +117,15 @@ private slots:
 
     void diameterUnitFollowsUnitSystem()
     {
-        QCOMPARE(Screen(true).find<QLabel>("LblpipesizeUnits")->text(), QStringLiteral("Millimetres"));
-        QCOMPARE(Screen(false).find<QLabel>("LblpipesizeUnits")->text(), QStringLiteral("Inches"));
+        QCOMPARE(Probe(true).find<QLabel>("LblpipesizeUnits")->text(), QStringLiteral("Millimetres"));
+        QCOMPARE(Probe(false).find<QLabel>("LblpipesizeUnits")->text(), QStringLiteral("Inches"));
     }
 
     // A probe model only decides which result frame shows, in the same place;
     // the picture stays 1500 and 1000 twips (15 a pixel) from the bottom right.
     void framesAndPicture()
     {
-        Screen s;
+        Probe s;
         s.screen->show();
         auto *prandel = s.find<QGroupBox>("FramePrandel"), *lumbrin = s.find<QGroupBox>("FrameLumbrin");
         for (const char *option : {"OptProbeType_0", "OptProbeLocation_0", "OptLumbrinFlowUnits_0"})

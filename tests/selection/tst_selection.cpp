@@ -1,9 +1,6 @@
 // The selection guide's rule table, the temperature reading and the screen.
-#include "common/appstate.h"
-#include "fakeplatform.h"
+#include "screenfixture.h"
 #include "selection/meterrules.h"
-#include "selection/meterselectionfrm.h"
-#include "testlang.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -155,20 +152,16 @@ private slots:
         QFETCH(QString, minText);
         QFETCH(bool, metric);
         QFETCH(QString, expected);
-        FakePlatform platform;
-        AppState app;
-        app.platform = &platform;
-        loadShippedLanguage(app);
-        MeterSelectionFrm screen(app);
-        app.metric = metric;
+        ScreenFixture s(Screen::MeterSelection);
+        s.app.metric = metric;
         for (const QString &name : clicks)
-            screen.findChild<QAbstractButton *>(name)->click();
-        screen.findChild<QLineEdit *>("TxtMaxTemp")->setText(maxText);
-        screen.findChild<QLineEdit *>("TxtMinTemp")->setText(minText);
+            s.click(name);
+        s.type("TxtMaxTemp", maxText);
+        s.type("TxtMinTemp", minText);
         QString shown;
         for (int t = 0; t < kTechnologyCount; ++t) {
-            const bool tick = screen.findChild<QCheckBox *>(kTicks[t])->isChecked();
-            const auto *name = screen.findChild<QLineEdit *>(kNameBoxes[t]);
+            const bool tick = s.find<QCheckBox>(kTicks[t])->isChecked();
+            const auto *name = s.find(kNameBoxes[t]);
             shown += tick ? u'1' : u'0';
             // Suitable: name box enabled and in blue; otherwise greyed.
             QCOMPARE(name->isEnabled(), tick);
@@ -180,13 +173,8 @@ private slots:
     // Captions composed from the language slots, and the unit labels.
     void captions()
     {
-        FakePlatform platform;
-        AppState app;
-        app.platform = &platform;
-        loadShippedLanguage(app);
         for (bool metric : {true, false}) {
-            app.metric = metric;
-            MeterSelectionFrm screen(app);
+            ScreenFixture s(Screen::MeterSelection, "English.txt", metric);
             const QString unit = metric ? "Celsius" : "Fahrenheit";
             const QList<QPair<const char *, QString>> texts{
                 {"OptConductivity_1", "Non Conductive"}, {"OptMeasurements1", "Mass"}, {"OptVisc_2", "Viscosity High"},
@@ -194,7 +182,7 @@ private slots:
                 {"TxtMag", "Prandel"},                   {"TxtProbe", "Tessivo"},
             };
             for (const auto &[name, text] : texts)
-                QCOMPARE(screen.findChild<QWidget *>(name)->property("text").toString(), text);
+                QCOMPARE(s.find<QWidget>(name)->property("text").toString(), text);
         }
     }
 };

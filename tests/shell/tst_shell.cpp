@@ -31,7 +31,7 @@ class TestShell : public QObject
     }
     void startSuite()
     {
-        m_main = new MDIForm1(*m_app, *m_platform);
+        m_main = new MDIForm1(*m_app);
         QVERIFY(m_main->start());
     }
     template <typename T> T *find(const char *name) const
@@ -49,8 +49,7 @@ private slots:
                               "Hungary.txt", "Special.txt"})
             copyShipped(QLatin1String(f));
         m_platform = new FakePlatform;
-        m_app = new AppState;
-        m_app->platform = m_platform;
+        m_app = new AppState(*m_platform);
         m_app->languageDir = QDir(m_dir->path());
     }
     void cleanup()
@@ -115,7 +114,7 @@ private slots:
     void noLanguageFileAtAllStops()
     {
         QVERIFY(QFile::remove(m_dir->filePath("English.txt")));
-        m_main = new MDIForm1(*m_app, *m_platform);
+        m_main = new MDIForm1(*m_app);
         QVERIFY(!m_main->start());
         QCOMPARE(m_platform->quitCode, 1);
     }
@@ -202,10 +201,9 @@ private slots:
         // The choice survives a restart.
         delete m_main;
         m_main = nullptr;
-        AppState restarted;
-        restarted.platform = m_platform;
+        AppState restarted(*m_platform);
         restarted.languageDir = m_app->languageDir;
-        MDIForm1 second(restarted, *m_platform);
+        MDIForm1 second(restarted);
         QVERIFY(second.start());
         QCOMPARE(second.findChild<QComboBox *>("CmbLanguage")->currentText(), QStringLiteral("Magyar"));
         QCOMPARE(second.findChild<QPushButton *>("CmdMdiMenu")->text(), QString::fromUtf8("Főmenü"));
