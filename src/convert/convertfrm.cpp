@@ -252,12 +252,12 @@ void ConvertFrm::wire()
             convert(*frame);
         });
         for (QComboBox *combo : {f.inputUnit, f.outputUnit}) {
-            // Pressure converts while a unit name is typed; the other
-            // quantities take a typed unit at their next change or choice.
+            // Every list converts when a unit is chosen from it; pressure
+            // also converts while a unit name is typed. The other quantities
+            // take a typed unit at their next change or choice.
+            ev::onChoose(combo, [this, frame] { convert(*frame); });
             if (f.quantity == Quantity::Pressure)
-                ev::onEdit(combo, [this, frame] { convert(*frame); });
-            else
-                ev::onChoose(combo, [this, frame] { convert(*frame); });
+                ev::onType(combo, [this, frame] { convert(*frame); });
             // A chosen name too long for the closed list shows its start.
             ev::onChoose(combo, [combo] { combo->lineEdit()->setCursorPosition(0); });
         }

@@ -110,7 +110,7 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
         ev::onClick(b, calculate);
     for (int i = 0; i < 3; ++i)
         ev::onClick(m_probeType[size_t(i)], [this, i] { showProbeModel(i); });
-    connect(m_print, &Picture::clicked, this, [this] { printScreen(this, m_app); });
+    ev::onPress(m_print, [this] { printScreen(this, m_app); });
 
     m_location[0]->setChecked(true);
     m_flowUnit[0]->setChecked(true);

@@ -90,7 +90,7 @@ UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
     ev::onPress(probe, [this] { m_main.screens().open(Screen::Probe); });
     ev::onPress(convert, [this] { m_main.screens().open(Screen::Converter); });
     ev::onPress(metersel, [this] { m_main.screens().open(Screen::MeterSelection); });
-    connect(m_picture, &Picture::clicked, this, [this] { m_main.screens().open(Screen::Velocity); });
+    ev::onPress(m_picture, [this] { m_main.screens().open(Screen::Velocity); });
 
     ev::onPress(metric, [this] {
         m_app.metric = true;

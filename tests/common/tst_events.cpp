@@ -1,0 +1,169 @@
+// The event layer: for each user or code action, which handlers run and how
+// often. Every wrapper is wired on one small screen; a row performs one action
+// and lists the handlers that must have run (all others must not).
+#include "common/events.h"
+#include "common/widgets.h"
+
+#include <QAbstractItemView>
+#include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+struct Screen : QWidget {
+    QLineEdit *box = new QLineEdit(this);
+    QLineEdit *other = new QLineEdit(this);
+    QComboBox *list = new QComboBox(this);
+    QRadioButton *option0 = new QRadioButton(QStringLiteral("a"), this);
+    QRadioButton *option1 = new QRadioButton(QStringLiteral("b"), this);
+    QCheckBox *tick = new QCheckBox(this);
+    QPushButton *button = new QPushButton(this);
+    Picture *picture = new Picture(QStringLiteral("Image1"), this);
+    QMap<QString, int> runs;
+
+    Screen()
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (QWidget *w : std::initializer_list<QWidget *>{box, other, list, option0, option1, tick, button, picture})
+            layout->addWidget(w);
+        picture->setMinimumSize(20, 20);
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->addItems({QStringLiteral("Litres per second"), QStringLiteral("Litres per minute")});
+        option0->setChecked(true);
+        auto count = [this](const char *name) { return [this, name] { ++runs[QLatin1String(name)]; }; };
+        ev::onChange(box, count("change"));
+        ev::onEnter(box, count("enter"));
+        ev::onMouseDown(box, count("mouse down"));
+        ev::onFocusLost(box, count("box focus lost"));
+        ev::onClick(option1, count("option"));
+        ev::onClick(tick, count("tick"));
+        ev::onPress(button, count("press"));
+        ev::onPress(picture, count("press"));
+        ev::onChoose(list, count("choose"));
+        ev::onType(list, count("type"));
+        ev::onFocusLost(list, count("list focus lost"));
+    }
+    QString ran() const
+    {
+        QStringList out;
+        for (auto it = runs.begin(); it != runs.end(); ++it)
+            out << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+        return out.join(QStringLiteral(", "));
+    }
+    // A choice from the open list, as the user makes it with the keyboard.
+    void pickFromList(int steps)
+    {
+        list->showPopup();
+        for (int i = 0; i < steps; ++i)
+            QTest::keyClick(list->view(), Qt::Key_Down);
+        QTest::keyClick(list->view(), Qt::Key_Return);
+    }
+};
+
+using Action = std::function<void(Screen &)>;
+
+// A mouse click on the round or square mark of an option or check box.
+void clickIndicator(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestEvents : public QObject
+{
+    Q_OBJECT
+private slots:
+    void handlersRun_data()
+    {
+        QTest::addColumn<Action>("prepare"); // before the handlers are counted
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("ran");
+        const Action none = [](Screen &) {};
+        const Action focusList = [](Screen &s) { s.list->setFocus(); };
+        auto row = [](const char *name, Action prepare, Action action, const char *ran) {
+            QTest::newRow(name) << prepare << action << QString::fromLatin1(ran);
+        };
+        row("typing two characters", none, [](Screen &s) { QTest::keyClicks(s.box, "12"); }, "change 2");
+        row("text set from code", none, [](Screen &s) { s.box->setText("5"); }, "change 1");
+        row("same text set again", [](Screen &s) { s.box->setText("5"); }, [](Screen &s) { s.box->setText("5"); }, "");
+        row("Enter in a box", [](Screen &s) { s.box->setText("5"); },
+            [](Screen &s) { QTest::keyClick(s.box, Qt::Key_Return); }, "enter 1");
+        row("mouse press in a box", none, [](Screen &s) { QTest::mouseClick(s.box, Qt::LeftButton); }, "mouse down 1");
+        row("option clicked", none, [](Screen &s) { clickIndicator(s.option1); }, "option 1");
+        row("selected option clicked again", [](Screen &s) { s.option1->click(); },
+            [](Screen &s) { clickIndicator(s.option1); }, "");
+        row("option selected from code", none, [](Screen &s) { s.option1->setChecked(true); }, "option 1");
+        row("other option selected", [](Screen &s) { s.option1->click(); }, [](Screen &s) { s.option0->click(); }, "");
+        row("check box clicked", none, [](Screen &s) { clickIndicator(s.tick); }, "tick 1");
+        row("check box set from code", none, [](Screen &s) { s.tick->setChecked(true); }, "tick 1");
+        row("check box set to its value", none, [](Screen &s) { s.tick->setChecked(false); }, "");
+        row("button clicked", none, [](Screen &s) { QTest::mouseClick(s.button, Qt::LeftButton); }, "press 1");
+        row("picture clicked", none, [](Screen &s) { QTest::mouseClick(s.picture, Qt::LeftButton); }, "press 1");
+        row("list choice", focusList, [](Screen &s) { s.pickFromList(1); }, "choose 1");
+        row("list choice of the item shown", focusList, [](Screen &s) { s.pickFromList(0); }, "choose 1");
+        row("list choice from code", none, [](Screen &s) { ev::choose(s.list, 1); }, "choose 1");
+        row("typing into a list", focusList, [](Screen &s) { QTest::keyClicks(s.list, "ab"); }, "type 2");
+        row("list text set from code", none, [](Screen &s) { ev::setComboText(s.list, "x"); }, "type 1");
+        row("same list text set again", [](Screen &s) { ev::setComboText(s.list, "x"); },
+            [](Screen &s) { ev::setComboText(s.list, "x"); }, "");
+        row("list opened and closed", focusList, [](Screen &s) {
+            s.list->showPopup();
+            QTest::keyClick(s.list->view(), Qt::Key_Escape);
+        }, "");
+        row("Tab out of a list", focusList, [](Screen &s) { QTest::keyClick(s.list, Qt::Key_Tab); },
+            "list focus lost 1");
+        row("list open, then another box clicked", focusList, [](Screen &s) {
+            s.list->showPopup();
+            s.other->setFocus(Qt::MouseFocusReason);
+        }, "list focus lost 1");
+        row("focus moved from a box by code", [](Screen &s) { s.box->setFocus(); },
+            [](Screen &s) { s.other->setFocus(); }, "box focus lost 1");
+    }
+    void handlersRun()
+    {
+        QFETCH(Action, prepare);
+        QFETCH(Action, action);
+        QFETCH(QString, ran);
+        Screen s;
+        s.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        s.other->setFocus(); // a box whose focus loss nobody watches
+        prepare(s);
+        s.runs.clear();
+        action(s);
+        QCOMPARE(s.ran(), ran);
+    }
+
+    // Another window taking the focus (a message box, a second screen) is no
+    // loss of focus for the control: a handler that shows a message box must
+    // not run again because of it.
+    void otherWindowTakesNoFocusLoss()
+    {
+        QMdiArea area;
+        auto *first = new Screen;
+        auto *second = new Screen;
+        area.addSubWindow(first)->show();
+        area.addSubWindow(second)->show();
+        area.show();
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        first->box->setFocus();
+        second->box->setFocus();
+        QWidget dialog;
+        auto *answer = new QLineEdit(&dialog);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        answer->setFocus();
+        QCOMPARE(QApplication::focusWidget(), answer);
+        QCOMPARE(first->ran() + second->ran(), QString());
+    }
+};
+
+QTEST_MAIN(TestEvents)
+#include "tst_events.moc"
