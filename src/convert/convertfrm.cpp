@@ -24,14 +24,14 @@ namespace {
 // Where each quantity's frame stands in the three-by-three grid, and the
 // names of its controls: <Frame>Frame, Txt<Stem>IP, Cmb<Stem>IP, Txt<Stem>OP,
 // Cmb<Stem>OP.
-struct FrameSpec {
+struct FramePlacement {
     Quantity quantity;
     const char *frame;
     const char *stem;
     int row;
     int column;
 };
-constexpr FrameSpec kFrameSpecs[] = {
+constexpr FramePlacement kFramePlacements[] = {
     {Quantity::Pressure, "PressureFrame", "Press", 0, 0},
     {Quantity::Viscosity, "ViscosityFrame", "Visc", 0, 1},
     {Quantity::Density, "DensityFrame", "Density", 0, 2},
@@ -140,7 +140,7 @@ void ConvertFrm::build()
     outer->addLayout(grid);
     outer->addStretch(1);
 
-    for (const FrameSpec &place : kFrameSpecs) {
+    for (const FramePlacement &place : kFramePlacements) {
         Frame &f = frame(place.quantity);
         f.quantity = place.quantity;
         buildFrame(f, place.frame, place.stem);

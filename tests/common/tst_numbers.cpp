@@ -122,49 +122,46 @@ private slots:
         QVERIFY(num::classic(inf).isEmpty());
     }
 
-    void general_data()
+    // General text with 15 digits, with 7 (a 32-bit value), and the classic
+    // rule (always a full stop, a blank for a plus sign, no leading zero).
+    void generalAndClassic_data()
     {
         QTest::addColumn<double>("value");
-        QTest::addColumn<bool>("single");
+        QTest::addColumn<char>("rule"); // 'g' 15 digits, 'f' 7 digits, 'c' classic
         QTest::addColumn<QString>("expected");
-        QTest::newRow("whole") << 212.0 << false << "212";
-        QTest::newRow("negative decimal") << -273.15 << false << "-273.15";
-        QTest::newRow("binary noise hidden") << 26.850000000000023 << false << "26.85";
-        QTest::newRow("fifteen digits") << 123456789012345.0 << false << "123456789012345";
-        QTest::newRow("large goes to exponent") << 1e15 << false << "1E+15";
-        QTest::newRow("small fixed") << 0.0001 << false << "0.0001";
-        QTest::newRow("smaller exponent") << 0.00001 << false << "1E-05";
-        QTest::newRow("mantissa") << -1.5e-7 << false << "-1.5E-07";
-        QTest::newRow("huge exponent") << 1e100 << false << "1E+100";
-        QTest::newRow("zero") << 0.0 << false << "0";
-        QTest::newRow("float seven digits") << 12345678.0 << true << "1.234568E+07";
-        QTest::newRow("float whole") << 1000000.0 << true << "1000000";
-        QTest::newRow("float fraction") << double(0.8f) << true << "0.8";
+        const struct { const char *name; double value; char rule; const char *expected; } rows[] = {
+            {"whole", 212.0, 'g', "212"},
+            {"negative decimal", -273.15, 'g', "-273.15"},
+            {"binary noise hidden", 26.850000000000023, 'g', "26.85"},
+            {"fifteen digits", 123456789012345.0, 'g', "123456789012345"},
+            {"large goes to exponent", 1e15, 'g', "1E+15"},
+            {"small fixed", 0.0001, 'g', "0.0001"},
+            {"smaller exponent", 0.00001, 'g', "1E-05"},
+            {"mantissa", -1.5e-7, 'g', "-1.5E-07"},
+            {"huge exponent", 1e100, 'g', "1E+100"},
+            {"zero", 0.0, 'g', "0"},
+            {"32-bit seven digits", 12345678.0, 'f', "1.234568E+07"},
+            {"32-bit whole", 1000000.0, 'f', "1000000"},
+            {"32-bit fraction", double(0.8f), 'f', "0.8"},
+            {"classic positive whole", 5.0, 'c', " 5"},
+            {"classic positive fraction", 0.5, 'c', " .5"},
+            {"classic negative fraction", -0.25, 'c', "-.25"},
+            {"classic negative whole", -3.0, 'c', "-3"},
+            {"classic zero", 0.0, 'c', " 0"},
+            {"classic decimal", 1.75, 'c', " 1.75"},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << r.value << r.rule << QString(r.expected);
     }
-    void general()
+    void generalAndClassic()
     {
         QFETCH(double, value);
-        QFETCH(bool, single);
+        QFETCH(char, rule);
         QFETCH(QString, expected);
-        QCOMPARE(single ? num::general7(float(value)) : num::general15(value), expected);
-    }
-
-    void classic_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("positive whole") << 5.0 << " 5";
-        QTest::newRow("positive fraction") << 0.5 << " .5";
-        QTest::newRow("negative fraction") << -0.25 << "-.25";
-        QTest::newRow("negative whole") << -3.0 << "-3";
-        QTest::newRow("zero") << 0.0 << " 0";
-        QTest::newRow("decimal") << 1.75 << " 1.75";
-    }
-    void classic()
-    {
-        QFETCH(double, value);
-        QFETCH(QString, expected);
-        QCOMPARE(num::classic(value), expected);
+        const QString text = rule == 'g' ? num::general15(value)
+                             : rule == 'f' ? num::general7(float(value))
+                                           : num::classic(value);
+        QCOMPARE(text, expected);
     }
 };
 

@@ -9,40 +9,19 @@
 using namespace selection;
 
 namespace {
-
-// The guide's rules written out a second way, technology by technology, to
-// check the table against.
-bool expectedSuitable(Technology tech, const FluidDescription &f, double tmax, double tmin)
-{
-    const bool gasOrSteam = f.phase == Phase::Gas || f.phase == Phase::Steam;
-    const bool weighs = f.measurement == Measurement::Mass || f.measurement == Measurement::Density;
-    const bool dirty = f.cleanliness == Cleanliness::Dirty;
-    const bool thick = f.viscosity == Viscosity::Medium || f.viscosity == Viscosity::High;
-    const bool insulating = f.conductivity == Conductivity::NonConductive;
-    auto within = [&](double hi, double lo) { return tmax <= hi && tmin >= lo; };
-    switch (tech) {
-    case Technology::Electromagnetic:
-        return !gasOrSteam && !weighs && !insulating && within(180, -10);
-    case Technology::Coriolis:
-        return f.phase != Phase::Steam && within(205, -20);
-    case Technology::Ultrasonic:
-        return !gasOrSteam && !weighs && !dirty && !thick && within(200, -200);
-    case Technology::Vortex:
-        return !weighs && !dirty && !thick && within(400, -40);
-    case Technology::Wedge:
-        return !weighs && within(250, -48);
-    case Technology::InsertionProbe:
-        return !gasOrSteam && !weighs && !dirty && !thick && !insulating && within(50, 0);
-    case Technology::Turbine:
-        return !gasOrSteam && !weighs && f.viscosity != Viscosity::High && within(150, -50);
-    }
-    return false;
-}
-
 const char *kTicks[] = {"Check1", "Check2", "Check3", "Check7", "Check8", "Check4", "Check5"};
 const char *kNameBoxes[] = {"TxtMag", "TxtCoriolis", "TxtUltrasonic", "TxtVortex", "TxtWedge", "TxtProbe",
                             "TxtTurbine"};
 
+// One digit per technology in table order: magnetic, Coriolis, ultrasonic,
+// vortex, wedge, probe, turbine.
+QString digits(const Suitability &s)
+{
+    QString out;
+    for (bool suitable : s)
+        out += suitable ? u'1' : u'0';
+    return out;
+}
 } // namespace
 
 class TestSelection : public QObject
@@ -52,32 +31,35 @@ class TestSelection : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // Every fluid description, groups left unset included, with temperatures
-    // at, just inside and just across each technology's limits.
-    void ruleTableSweep()
+    // Each technology's temperature limits, at the limit and just across it,
+    // for a fluid that no other rule excludes.
+    void temperatureLimits_data()
     {
-        QStringList maxTexts{QString(), "0", "-300"}, minTexts{QString(), "0", "500"};
-        for (double hi : {180.0, 205.0, 200.0, 400.0, 250.0, 50.0, 150.0})
-            maxTexts << QString::number(hi) << QString::number(hi + 0.01) << QString::number(hi - 0.01);
-        for (double lo : {-10.0, -20.0, -200.0, -40.0, -48.0, 0.0, -50.0})
-            minTexts << QString::number(lo) << QString::number(lo - 0.01) << QString::number(lo + 0.01);
-        QStringList failures;
-        for (int i = 0; i < 4 * 3 * 4 * 3 * 4; ++i) {
-            const FluidDescription f{Phase(i / 144), Conductivity(i / 48 % 3), Measurement(i / 12 % 4),
-                                     Cleanliness(i / 4 % 3), Viscosity(i % 4)};
-            for (const QString &maxText : maxTexts)
-                for (const QString &minText : minTexts) {
-                    const Suitability got = evaluate(f, maxText, minText, true);
-                    for (int t = 0; t < kTechnologyCount; ++t)
-                        if (got[size_t(t)] != expectedSuitable(Technology(t), f, maxText.toDouble(), minText.toDouble())
-                            && failures.size() < 10)
-                            failures << QString::asprintf("%s: choices %d%d%d%d%d, max '%s', min '%s'", kNameBoxes[t],
-                                                          int(f.phase), int(f.conductivity), int(f.measurement),
-                                                          int(f.cleanliness), int(f.viscosity), qPrintable(maxText),
-                                                          qPrintable(minText));
-                }
-        }
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+        QTest::addColumn<double>("maxCelsius");
+        QTest::addColumn<double>("minCelsius");
+        QTest::addColumn<QString>("expected");
+        const struct { double max, min; const char *expected; } rows[] = {
+            {50, 0, "1111111"},         {50.01, 0, "1111101"},     {150, 0, "1111101"},
+            {150.01, 0, "1111100"},     {180, 0, "1111100"},       {180.01, 0, "0111100"},
+            {200.01, 0, "0101100"},     {205.01, 0, "0001100"},    {250.01, 0, "0001000"},
+            {400, 0, "0001000"},        {400.01, 0, "0000000"},    {0, -0.01, "1111101"},
+            {0, -10, "1111101"},        {0, -10.01, "0111101"},    {0, -20.01, "0011101"},
+            {0, -40.01, "0010101"},     {0, -48.01, "0010001"},    {0, -50, "0010001"},
+            {0, -50.01, "0010000"},     {0, -200, "0010000"},      {0, -200.01, "0000000"},
+        };
+        for (const auto &r : rows)
+            QTest::addRow("max %g, min %g", r.max, r.min) << r.max << r.min << QString(r.expected);
+    }
+    void temperatureLimits()
+    {
+        QFETCH(double, maxCelsius);
+        QFETCH(double, minCelsius);
+        QFETCH(QString, expected);
+        const FluidDescription liquid{Phase::Liquid, Conductivity::Conductive, Measurement::Volume,
+                                      Cleanliness::Clean, Viscosity::Low};
+        QCOMPARE(digits(evaluate(liquid, Temperatures{maxCelsius, minCelsius})), expected);
+        // A group left without a choice excludes nothing.
+        QCOMPARE(digits(evaluate(FluidDescription{}, Temperatures{maxCelsius, minCelsius})), expected);
     }
 
     // Typed text, and Fahrenheit converted with its two quirks: a maximum of 0
@@ -121,8 +103,6 @@ private slots:
         QTest::addColumn<QString>("maxText");
         QTest::addColumn<QString>("minText");
         QTest::addColumn<bool>("metric");
-        // One digit per technology in table order: magnetic, Coriolis,
-        // ultrasonic, vortex, wedge, probe, turbine.
         QTest::addColumn<QString>("expected");
         auto row = [](const char *name, QStringList clicks, const char *max, const char *min, bool metric,
                       const char *expected) {
