@@ -24,7 +24,11 @@ struct SharedValues {
     // Keeps its last value while the flow typed is not positive.
     float flowLitresPerSecond = 0;
     // Mean velocity in the meter bore, metres per second (the imperial display
-    // in feet per second is worked out from it and never stored).
+    // in feet per second is worked out from it and never stored). On the
+    // imperial screen a recalculation sets it to 0 in its first step and
+    // stores the metres per second when it shows the velocity; only the
+    // accuracy step runs in between, and it works from the recalculation's
+    // own figure.
     double pipeVelocityMetresPerSecond = 0;
 
     // Fluid: density and dynamic viscosity as 32-bit values (the viscosity is
@@ -50,6 +54,35 @@ struct SharedValues {
     // Payback: true once the user has clicked into the annual usage box, so a
     // typed annual usage is used instead of the one worked out from the flow.
     bool annualUsageTyped = false;
+};
+
+// The working data of one full recalculation, handed by the screen from step
+// to step (velocity, accuracy, displayed velocity, nominal size, fluid and
+// Reynolds number, pressure loss). It lives for one run only; what must
+// outlive the run is in SharedValues.
+struct Recalculation {
+    // The unit system the run was started in: the bore was typed in
+    // millimetres (metric) or inches.
+    bool metric = true;
+    // Whether the typed flow and the typed bore are above zero.
+    bool flowPositive = false;
+    bool sizePositive = false;
+    // Q x 1273.3 / D / D of the typed flow and bore. With D in millimetres
+    // this is metres per second; with D in inches it is 645.16 times that.
+    double rawVelocity = 0;
+    // False when the velocity is not a finite number (a huge flow, a tiny
+    // bore): the steps after it then leave their results as they were.
+    bool velocityFinite = true;
+    // Meter size in millimetres as the accuracy model rounds it (0 when the
+    // typed size is outside the 16-bit range of the model).
+    short meterSizeMm = 0;
+    // Whether this run worked out a Reynolds number (valid fluid data and a
+    // finite result); the pressure loss needs one from this run.
+    bool reynoldsComputed = false;
+
+    // A flow and a bore both above zero are needed for a velocity; otherwise
+    // the velocity box is emptied.
+    bool hasVelocityInputs() const { return flowPositive && sizePositive; }
 };
 
 } // namespace velocity
