@@ -276,8 +276,12 @@ QString mask(double value, QStringView maskText, const QLocale &locale)
     if (value < 0 && !isZero)
         out += u'-';
     out += intText;
-    out += locale.decimalPoint();
-    out += QString::fromLatin1(fracDigits.data(), qsizetype(fracDigits.size()));
+    // A mask with a point always shows it ("5."); a mask without one is a
+    // whole number ("56").
+    if (pointPos >= 0) {
+        out += locale.decimalPoint();
+        out += QString::fromLatin1(fracDigits.data(), qsizetype(fracDigits.size()));
+    }
     return out;
 }
 

@@ -27,7 +27,8 @@ std::optional<double> strictNumber(QStringView text);
 //  - the value is rounded (half away from zero) to as many decimals as the mask
 //    has characters after the point; "0" there forces a digit, "#" drops
 //    trailing zeros;
-//  - the decimal point is always shown, also when no decimal remains ("5.");
+//  - a mask with a point always shows the decimal point, also when no decimal
+//    remains ("5."); a mask without one gives a whole number ("0": "56");
 //  - "0" before the point forces integer digits; integer digits are never cut;
 //  - a "," in the integer part groups digits in threes;
 //  - point and group separator come from the locale; negatives get a leading
