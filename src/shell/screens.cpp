@@ -6,6 +6,7 @@
 #include "convert/convertfrm.h"
 #include "probe/tessivofrm.h"
 #include "selection/meterselectionfrm.h"
+#include "sizing/velocityfrm.h"
 
 namespace {
 struct ScreenKind {
@@ -17,7 +18,7 @@ struct ScreenKind {
 template <typename T> QWidget *make(AppState &app) { return new T(app); }
 
 constexpr ScreenKind kScreens[] = {
-    {Screen::Velocity, "Velocityfrm", nullptr},
+    {Screen::Velocity, "Velocityfrm", make<Velocityfrm>},
     {Screen::Probe, "TessivoFrm", make<TessivoFrm>},
     {Screen::Converter, "ConvertFrm", make<ConvertFrm>},
     {Screen::MeterSelection, "MeterSelectionFrm", make<MeterSelectionFrm>},

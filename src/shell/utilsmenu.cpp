@@ -6,6 +6,7 @@
 #include "common/widgets.h"
 #include "lang/languages.h"
 #include "shell/mdiform.h"
+#include "sizing/velocityfrm.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -74,14 +75,9 @@ UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
     });
     ev::onPress(size, [this, setModes] {
         setModes(false, false, true, false);
-        if (QWidget *screen = m_main.screens().open(Screen::Velocity)) {
-            // Start the sizing tool with empty proposals and pressure losses.
-            for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "TxtPresMag1",
-                                     "TxtPressMag2", "TxtPressMag3", "TxtPressMag4", "TxtPressMag5"}) {
-                if (auto *box = screen->findChild<QLineEdit *>(QLatin1String(name)))
-                    box->setText(QString());
-            }
-        }
+        // The sizing tool starts with empty pressure losses of its proposals.
+        if (auto *screen = qobject_cast<Velocityfrm *>(m_main.screens().open(Screen::Velocity)))
+            screen->clearSizeResults();
     });
     ev::onPress(payback, [this, setModes] {
         setModes(true, false, false, true);
@@ -90,7 +86,13 @@ UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
     ev::onPress(probe, [this] { m_main.screens().open(Screen::Probe); });
     ev::onPress(convert, [this] { m_main.screens().open(Screen::Converter); });
     ev::onPress(metersel, [this] { m_main.screens().open(Screen::MeterSelection); });
-    ev::onPress(m_picture, [this] { m_main.screens().open(Screen::Velocity); });
+    // The logo opens the velocity screen for the tool last chosen; before any
+    // tool was chosen in this run, as the velocity tool.
+    ev::onPress(m_picture, [this, setModes] {
+        if (!m_app.velocityMode && !m_app.pressureLossMode && !m_app.meterSizeMode && !m_app.paybackMode)
+            setModes(true, false, false, false);
+        m_main.screens().open(Screen::Velocity);
+    });
 
     ev::onPress(metric, [this] {
         m_app.metric = true;

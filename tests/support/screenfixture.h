@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <functional>
 #include <memory>
 
 struct TestApp {
@@ -27,9 +28,15 @@ struct TestApp {
 struct ScreenFixture : TestApp {
     std::unique_ptr<QWidget> screen;
 
-    explicit ScreenFixture(Screen which, const QString &language = QStringLiteral("English.txt"), bool metric = true)
-        : TestApp(language, metric), screen(createScreen(which, app))
+    // `before` runs on the fresh state before the screen is made (to set the
+    // tool mode flags, for example).
+    explicit ScreenFixture(Screen which, const QString &language = QStringLiteral("English.txt"), bool metric = true,
+                           const std::function<void(AppState &)> &before = {})
+        : TestApp(language, metric)
     {
+        if (before)
+            before(app);
+        screen.reset(createScreen(which, app));
         if (!screen)
             qFatal("screen %s is not in this build", qPrintable(screenName(which)));
     }
