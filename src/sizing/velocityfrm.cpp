@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,6 +60,7 @@ QLineEdit *labelBox(QWidget *parent, const char *name)
     box->setReadOnly(true);
     box->setFrame(false);
     box->setFocusPolicy(Qt::NoFocus);
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::transparent);
     box->setPalette(pal);
@@ -85,6 +87,16 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &title = QStri
     auto *box = new QGroupBox(title, parent);
     box->setObjectName(QLatin1String(name));
     return box;
+}
+
+// The grid of a frame, spaced tightly enough for the pressure-loss tool (the
+// tallest) to fit the main window at its design size.
+QGridLayout *frameGrid(QGroupBox *frame)
+{
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
+    grid->setVerticalSpacing(twips(45));
+    return grid;
 }
 
 void setShown(std::initializer_list<QWidget *> widgets, bool shown)
@@ -135,15 +147,28 @@ void Velocityfrm::trace(const QString &step) const
 
 void Velocityfrm::build()
 {
-    auto *outer = new QVBoxLayout(this);
+    // The screen scrolls when its frames need more room than the window
+    // gives (large fonts, long captions); at the design size it does not.
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto *screenLayout = new QVBoxLayout(this);
+    screenLayout->setContentsMargins(0, 0, 0, 0);
+    screenLayout->addWidget(scroll);
+
+    auto *outer = new QVBoxLayout(content);
+    outer->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
+    outer->setSpacing(twips(60));
     auto *titleRow = new QHBoxLayout;
-    auto *title = labelBox(this, "TxtTitle");
+    auto *title = labelBox(content, "TxtTitle");
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     title->setFont(titleFont);
     setTextColour(title, QColor(0, 51, 153));
-    m_print = new Picture(QStringLiteral("Image1"), this);
+    m_print = new Picture(QStringLiteral("Image1"), content);
     m_print->setPixmap(printerGlyph(twips(480)));
     m_print->setFixedSize(twips(480), twips(480));
     m_print->setCursor(Qt::PointingHandCursor);
@@ -151,29 +176,27 @@ void Velocityfrm::build()
     titleRow->addWidget(m_print);
     outer->addLayout(titleRow);
 
-    m_frameFlow = buildFlowFrame();
-    m_frameFluid = buildFluidFrame();
-    m_frameAccuracy = buildAccuracyFrame();
-    m_framePayback = buildPaybackFrame();
-    m_framePressure = buildPressureFrame();
-    m_frameSize = buildSizeFrame();
-    m_frameMeterType = buildMeterTypeFrame();
+    m_frameFlow = buildFlowFrame(content);
+    m_frameFluid = buildFluidFrame(content);
+    m_frameAccuracy = buildAccuracyFrame(content);
+    m_framePayback = buildPaybackFrame(content);
+    m_framePressure = buildPressureFrame(content);
+    m_frameSize = buildSizeFrame(content);
+    m_frameMeterType = buildMeterTypeFrame(content);
     for (QGroupBox *f : {m_frameFlow, m_frameFluid, m_frameAccuracy, m_framePayback, m_framePressure, m_frameSize,
                          m_frameMeterType})
         outer->addWidget(f);
     outer->addStretch(1);
-    // Room at the bottom right for the logo.
-    outer->addSpacing(twips(kPictureHeight));
 
     m_picture = new Picture(QStringLiteral("Picture1"), this);
     m_picture->setPixmap(makeLogo(twips(kPictureWidth), twips(kPictureHeight), QStringLiteral("Q")));
     m_picture->resize(twips(kPictureWidth), twips(kPictureHeight));
 }
 
-QGroupBox *Velocityfrm::buildFlowFrame()
+QGroupBox *Velocityfrm::buildFlowFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(this, "Frame1");
-    auto *grid = new QGridLayout(f);
+    QGroupBox *f = frame(parent, "Frame1");
+    auto *grid = frameGrid(f);
     m_pipeSize = textBox(f, "TxtpipeSize");
     m_taperAngle = textBox(f, "TxtTaperAngle");
     m_meterSize = textBox(f, "TxtMeterSize");
@@ -196,8 +219,9 @@ QGroupBox *Velocityfrm::buildFlowFrame()
     auto *line = new QFrame(angle);
     line->setObjectName(QStringLiteral("LinAngle"));
     line->setFrameShape(QFrame::HLine);
-    angleLayout->addWidget(pic);
-    angleLayout->addWidget(line);
+    line->setFixedWidth(twips(1200));
+    angleLayout->addWidget(pic, 0, Qt::AlignLeft);
+    angleLayout->addWidget(line, 0, Qt::AlignLeft);
 
     int row = 0;
     auto addRow = [&](const char *labelName, QWidget *field, QWidget *after) {
@@ -217,10 +241,10 @@ QGroupBox *Velocityfrm::buildFlowFrame()
     return f;
 }
 
-QGroupBox *Velocityfrm::buildFluidFrame()
+QGroupBox *Velocityfrm::buildFluidFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(this, "Frame2");
-    auto *grid = new QGridLayout(f);
+    QGroupBox *f = frame(parent, "Frame2");
+    auto *grid = frameGrid(f);
     m_water = new QCheckBox(f);
     m_water->setObjectName(QStringLiteral("ChkWater"));
     m_water->setChecked(true); // water is the fluid a new screen starts with
@@ -241,10 +265,10 @@ QGroupBox *Velocityfrm::buildFluidFrame()
     return f;
 }
 
-QGroupBox *Velocityfrm::buildAccuracyFrame()
+QGroupBox *Velocityfrm::buildAccuracyFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(this, "Frame3");
-    auto *grid = new QGridLayout(f);
+    QGroupBox *f = frame(parent, "Frame3");
+    auto *grid = frameGrid(f);
     // One row per meter type; the choice of type decides which row shows, so
     // the shown one always stands first. The standard the water meters are
     // judged by is named below.
@@ -270,10 +294,10 @@ QGroupBox *Velocityfrm::buildAccuracyFrame()
     return f;
 }
 
-QGroupBox *Velocityfrm::buildPaybackFrame()
+QGroupBox *Velocityfrm::buildPaybackFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(this, "Frame4");
-    auto *grid = new QGridLayout(f);
+    QGroupBox *f = frame(parent, "Frame4");
+    auto *grid = frameGrid(f);
     m_annualUsage = textBox(f, "TxtAnnualUsage");
     m_meterPrice = textBox(f, "TxtMeterPrice");
     m_currentAccuracy = textBox(f, "TxtCurrentMeterAccuracy");
@@ -310,28 +334,30 @@ QGroupBox *Velocityfrm::buildPaybackFrame()
     return f;
 }
 
-QGroupBox *Velocityfrm::buildPressureFrame()
+QGroupBox *Velocityfrm::buildPressureFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(this, "Pressure", QStringLiteral("Pressure"));
-    auto *grid = new QGridLayout(f);
+    QGroupBox *f = frame(parent, "Pressure", QStringLiteral("Pressure"));
+    auto *grid = frameGrid(f);
     m_pressMillibar = resultBox(f, "TxtPressMeter");
     m_pressBar = resultBox(f, "TxtPressMeterbars");
     m_pressPsi = resultBox(f, "TxtPressMeterPsi");
-    grid->addWidget(labelBox(f, "TxtLblPressMeter"), 0, 0, 1, 2);
-    grid->addWidget(m_pressMillibar, 1, 0);
-    grid->addWidget(labelBox(f, "Txtlblmb"), 1, 1);
-    grid->addWidget(m_pressBar, 2, 0);
-    grid->addWidget(labelBox(f, "Txtlblbars"), 2, 1);
-    grid->addWidget(m_pressPsi, 3, 0);
-    grid->addWidget(labelBox(f, "Txtlblpsi"), 3, 1);
-    grid->setColumnStretch(2, 1);
+    // The loss in three units side by side, under its caption.
+    grid->addWidget(labelBox(f, "TxtLblPressMeter"), 0, 0, 1, 6);
+    const std::pair<QLineEdit *, const char *> units[] = {
+        {m_pressMillibar, "Txtlblmb"}, {m_pressBar, "Txtlblbars"}, {m_pressPsi, "Txtlblpsi"}};
+    int column = 0;
+    for (const auto &[box, unit] : units) {
+        grid->addWidget(box, 1, column++);
+        grid->addWidget(labelBox(f, unit), 1, column++);
+    }
+    grid->setColumnStretch(6, 1);
     return f;
 }
 
-QGroupBox *Velocityfrm::buildSizeFrame()
+QGroupBox *Velocityfrm::buildSizeFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(this, "SizeFrame");
-    auto *grid = new QGridLayout(f);
+    QGroupBox *f = frame(parent, "SizeFrame");
+    auto *grid = frameGrid(f);
     grid->addWidget(label(f, "LbLPressureforSize"), 0, 0, 1, 5);
     grid->addWidget(label(f, "Label7", QStringLiteral("Veldrix/Brevil")), 1, 3);
     grid->addWidget(label(f, "Label6", QStringLiteral("Prandel")), 1, 4);
@@ -356,9 +382,9 @@ QGroupBox *Velocityfrm::buildSizeFrame()
     return f;
 }
 
-QGroupBox *Velocityfrm::buildMeterTypeFrame()
+QGroupBox *Velocityfrm::buildMeterTypeFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(this, "FrameMeterType");
+    QGroupBox *f = frame(parent, "FrameMeterType");
     auto *layout = new QHBoxLayout(f);
     const char *captions[] = {"Prandel", "Veldrix Mains", "Brevil", "Veldrix Battery"};
     for (int i = 0; i < 4; ++i) {

@@ -55,13 +55,13 @@ protected:
 
 private:
     void build();
-    QGroupBox *buildFlowFrame();
-    QGroupBox *buildFluidFrame();
-    QGroupBox *buildAccuracyFrame();
-    QGroupBox *buildPaybackFrame();
-    QGroupBox *buildPressureFrame();
-    QGroupBox *buildSizeFrame();
-    QGroupBox *buildMeterTypeFrame();
+    QGroupBox *buildFlowFrame(QWidget *parent);
+    QGroupBox *buildFluidFrame(QWidget *parent);
+    QGroupBox *buildAccuracyFrame(QWidget *parent);
+    QGroupBox *buildPaybackFrame(QWidget *parent);
+    QGroupBox *buildPressureFrame(QWidget *parent);
+    QGroupBox *buildSizeFrame(QWidget *parent);
+    QGroupBox *buildMeterTypeFrame(QWidget *parent);
     void wire();
     void load();
 
