@@ -47,7 +47,7 @@ std::optional<float> annualUsage(double velocityMetresPerSecond, double nominalS
     return usage;
 }
 
-float typedAnnualUsage(QStringView text)
+std::optional<float> typedAnnualUsage(QStringView text)
 {
     const QString trimmed = text.trimmed().toString();
     bool ok = false;
@@ -57,8 +57,12 @@ float typedAnnualUsage(QStringView text)
         ok = plain.has_value();
         value = plain.value_or(0);
     }
+    if (!ok)
+        return 0.0f;
     const float usage = num::toFloat(value);
-    return ok && std::isfinite(usage) ? usage : 0.0f;
+    if (!std::isfinite(usage))
+        return std::nullopt;
+    return usage;
 }
 
 bool complete(const Charges &charges, Supply supply)

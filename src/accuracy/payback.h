@@ -44,8 +44,9 @@ bool alreadyBetter(const Charges &charges, Supply supply);
 std::optional<float> annualUsage(double velocityMetresPerSecond, double nominalSizeMm, bool metric);
 
 // A typed annual usage: the whole text must be a number (the user's decimal
-// separator or a full stop); anything else counts as no usage, 0.
-float typedAnnualUsage(QStringView text);
+// separator or a full stop); anything else counts as no usage, 0. Nothing
+// for a number too large for a 32-bit value.
+std::optional<float> typedAnnualUsage(QStringView text);
 
 // Whether the charges and the supply are complete enough for a result: water
 // charge, meter price, current accuracy and new accuracy above 0 (the sewage

@@ -899,12 +899,12 @@ void Velocityfrm::paybackCalculation()
     float usage = 0;
     if (shared().annualUsageTyped) {
         // The user's own figure, or the computed one while the box is empty.
-        if (!m_annualUsage->text().isEmpty())
-            usage = payback::typedAnnualUsage(m_annualUsage->text());
-        else if (computed)
-            usage = *computed;
-        else
+        const std::optional<float> typed = m_annualUsage->text().isEmpty()
+                                               ? computed
+                                               : payback::typedAnnualUsage(m_annualUsage->text());
+        if (!typed)
             return;
+        usage = *typed;
     } else {
         if (!computed)
             return;

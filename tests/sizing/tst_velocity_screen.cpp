@@ -305,6 +305,91 @@ private slots:
         QCOMPARE(s.text("TxtMeterSize"), sizes[4]);
         QCOMPARE(s.text("TxtPressMag5"), QStringLiteral("0.0000"));
     }
+
+    // Payback at 1 m/s through a 100 mm meter (or 4 inches), with the
+    // charges typed and the existing meter's accuracy typed last.
+    void payback_data()
+    {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<int>("supply"); // Chkmains index, -1 none
+        QTest::addColumn<QStringList>("typed"); // price, water, sewage, accuracy
+        QTest::addColumn<QStringList>("shown"); // usage, revenue loss, payback, its caption
+        QTest::addColumn<int>("messages");
+        const QString days = "Payback (days)", years = "Payback (years)";
+        QTest::newRow("example, days") << true << 0 << QStringList{"1000", "1", "0.5", "2"}
+                                       << QStringList{"247671.4", "6501.37", "56", days} << 0;
+        QTest::newRow("example, years") << true << 0 << QStringList{"100000", "1", "0.5", "2"}
+                                        << QStringList{"247671.4", "6501.37", "15.381", years} << 0;
+        QTest::newRow("no sewage charge") << true << 0 << QStringList{"1000", "1", "", "2"}
+                                          << QStringList{"247671.4", "4334.25", "84", days} << 0;
+        QTest::newRow("0.3 with mains") << true << 0 << QStringList{"1000", "1", "0.5", "0.3"}
+                                        << QStringList{"247671.4", "185.75", "5.383", years} << 0;
+        QTest::newRow("0.25 with mains") << true << 0 << QStringList{"1000", "1", "0.5", "0.25"}
+                                         << QStringList{"247671.4", "", "", years} << 1;
+        QTest::newRow("within the tolerance of 0.25") << true << 0 << QStringList{"1000", "1", "0.5", "0.25000001"}
+                                                      << QStringList{"247671.4", "", "", years} << 1;
+        QTest::newRow("0.5 with battery") << true << 1 << QStringList{"1000", "1", "0.5", "0.5"}
+                                          << QStringList{"247671.4", "", "", years} << 1;
+        QTest::newRow("no supply chosen") << true << -1 << QStringList{"1000", "1", "0.5", "2"}
+                                          << QStringList{"247671.4", "", "", years} << 0;
+        QTest::newRow("thousands of US gallons") << false << 0 << QStringList{"1000", "1", "0.5", "2"}
+                                                 << QStringList{"65386.96", "1716.41", "0.583", years} << 0;
+        QTest::newRow("a price too large") << true << 0 << QStringList{"1e400", "1", "0.5", "2"}
+                                           << QStringList{"247671.4", "", "", years} << 0;
+    }
+    void payback()
+    {
+        QFETCH(bool, metric);
+        QFETCH(int, supply);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, shown);
+        QFETCH(int, messages);
+        VelocityScreen s(Tool::Payback, metric);
+        // 1 m/s: 10000 / 1273.3 l/s in 100 mm; 645.16 x 16 / 1273.3 in 4 inches.
+        s.enter(metric ? "100" : "4", metric ? "7.853608733" : "8.106934736");
+        if (supply >= 0)
+            s.click(QStringLiteral("Chkmains_%1").arg(supply));
+        const char *boxes[] = {"TxtMeterPrice", "TxtWaterValue", "TxtSewageCharge", "TxtCurrentMeterAccuracy"};
+        for (int i = 0; i < 4; ++i)
+            s.type(boxes[i], typed[i]);
+        QCOMPARE((QStringList{s.text("TxtAnnualUsage"), s.text("TxtRevenueLoss"), s.text("TxtPayBack"),
+                              s.find<QLabel>("LbLPayBack")->text()}),
+                 shown);
+        QCOMPARE(s.platform.messages.size(), qsizetype(messages));
+        if (messages) {
+            QCOMPARE(s.platform.messages.first(),
+                     QStringLiteral("Existing meter accuracy apparently better than or equal to Veldrix"));
+            QCOMPARE(s.text("TxtCurrentMeterAccuracy"), QString());
+            QCOMPARE(QApplication::focusWidget(), s.find("TxtCurrentMeterAccuracy"));
+        }
+    }
+
+    // A usage typed after a click in its box stays through changes of the
+    // charges and a flow-unit choice from the list, and gives way to the
+    // computed usage when the flow changes. A text that is not a number
+    // counts as no usage.
+    void typedAnnualUsage()
+    {
+        VelocityScreen s(Tool::Payback);
+        s.enter("100", "7.853608733");
+        s.click("Chkmains_0");
+        for (const auto &[box, text] : {std::pair("TxtMeterPrice", "1000"), std::pair("TxtWaterValue", "1"),
+                                        std::pair("TxtSewageCharge", "0.5"), std::pair("TxtCurrentMeterAccuracy", "2")})
+            s.type(box, text);
+        QTest::mouseClick(s.find("TxtAnnualUsage"), Qt::LeftButton);
+        s.type("TxtAnnualUsage", "1000");
+        QCOMPARE(s.text("TxtRevenueLoss"), QStringLiteral("26.25"));
+        s.type("TxtWaterValue", "2");
+        s.type("TxtMeterPrice", "2000");
+        s.chooseUnit(1);
+        QCOMPARE(s.text("TxtAnnualUsage") + ' ' + s.text("TxtRevenueLoss"), QStringLiteral("1000 43.75"));
+        s.type("TxtAnnualUsage", "abc");
+        QCOMPARE(s.text("TxtAnnualUsage") + ' ' + s.text("TxtRevenueLoss") + ' ' + s.text("TxtPayBack"),
+                 QStringLiteral("abc 0.00 0"));
+        s.type("TxtFlow", "7.853608733 ");
+        QCOMPARE(s.text("TxtAnnualUsage"), QStringLiteral("247671.4"));
+        QVERIFY(s.platform.messages.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestVelocityScreen)
