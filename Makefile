@@ -4,9 +4,10 @@
 BUILD    ?= build
 RUNDIR   ?= run
 JOBS     ?= $(shell nproc)
+PREFIX   ?= /usr/local
 LANGS    := $(wildcard data/lang/*.txt)
 
-.PHONY: all deps build run test bench clean look-deps
+.PHONY: all deps build run test bench clean look-deps install package icons
 
 all: build
 
@@ -35,6 +36,19 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# Installs into PREFIX (DESTDIR, when given, is put in front of it).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# Builds the Debian package into $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Redraws the PNG icons from data/icons/org.gauntry.Gauntry.svg.
+icons:
+	@bash scripts/install-deps.sh --icons
+	bash scripts/make-icons.sh
 
 clean:
 	rm -rf $(BUILD)

@@ -3,11 +3,17 @@
 #include "shell/mdiform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gauntry"));
+    // Ties the windows to the installed menu entry and its icon; run from
+    // the build, where no icon is installed, the windows keep Qt's own.
+    QApplication::setDesktopFileName(QStringLiteral("org.gauntry.Gauntry"));
+    if (const QIcon icon = QIcon::fromTheme(QStringLiteral("org.gauntry.Gauntry")); !icon.isNull())
+        QApplication::setWindowIcon(icon);
 
     QtPlatform platform;
     AppState app(platform);

@@ -8,10 +8,16 @@ packages=(
   qt6-base-dev            # Core, Gui, Widgets, PrintSupport, Test, offscreen + xcb platforms
   libbenchmark-dev        # bench/
   fonts-dejavu-core       # readable text on the offscreen and virtual displays
+  dpkg-dev file           # make package: CPack's Debian generator and its library dependency scan
+  desktop-file-utils appstream  # checks of the installed launcher and metainfo files
 )
 if [ "${1:-}" = "--look" ]; then
   # Tools for looking at the running suite under a virtual display.
   packages+=(xvfb xauth x11-utils xdotool imagemagick poppler-utils)
+fi
+if [ "${1:-}" = "--icons" ]; then
+  # Redrawing the committed PNG icons from the SVG (scripts/make-icons.sh).
+  packages+=(librsvg2-bin)
 fi
 
 missing=()

@@ -1,0 +1,97 @@
+# Installation into the standard places, and the Debian package built from the
+# same rules (`cmake --install`, `make install PREFIX=...`, `make package`):
+#
+#   bin/gauntry                        the launcher, a shell script (app/launcher.sh.in)
+#   libexec/gauntry/gauntry            the program
+#   share/gauntry/lang/*.txt           the shipped language files, read-only data
+#   share/applications/<id>.desktop    the desktop menu entry
+#   share/metainfo/<id>.metainfo.xml   the AppStream description
+#   share/icons/hicolor/*/apps/<id>.*  the icon: scalable SVG and PNG sizes
+#
+# The program runs in the user's own folder of language files, which the
+# launcher prepares; the launcher finds the program and the shipped files
+# relative to itself, so the prefix may still change at install time.
+include(GNUInstallDirs)
+
+set(GAUNTRY_APP_ID org.gauntry.Gauntry)
+set(GAUNTRY_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/gauntry)
+set(GAUNTRY_LANG_DIR ${CMAKE_INSTALL_DATADIR}/gauntry/lang)
+
+install(TARGETS gauntry RUNTIME DESTINATION ${GAUNTRY_PROGRAM_DIR})
+
+file(GLOB GAUNTRY_LANG_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/lang/*.txt)
+install(FILES ${GAUNTRY_LANG_FILES} DESTINATION ${GAUNTRY_LANG_DIR})
+
+# With relative install folders these paths do not depend on the prefix.
+file(RELATIVE_PATH LAUNCHER_TO_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${GAUNTRY_PROGRAM_DIR}/gauntry)
+file(RELATIVE_PATH LAUNCHER_TO_LANG ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${GAUNTRY_LANG_DIR})
+configure_file(${CMAKE_SOURCE_DIR}/app/launcher.sh.in ${CMAKE_BINARY_DIR}/launcher/gauntry @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher/gauntry DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(GAUNTRY_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${CMAKE_SOURCE_DIR}/data/icons/${GAUNTRY_APP_ID}.svg DESTINATION ${GAUNTRY_ICON_DIR}/scalable/apps)
+file(GLOB GAUNTRY_PNG_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/icons/*x*.png)
+foreach(png ${GAUNTRY_PNG_ICONS})
+  get_filename_component(size ${png} NAME_WE) # "48x48"
+  install(FILES ${png} DESTINATION ${GAUNTRY_ICON_DIR}/${size}/apps RENAME ${GAUNTRY_APP_ID}.png)
+endforeach()
+
+install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${GAUNTRY_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The menu entry starts the launcher by its full path, which is known only at
+# install time (`cmake --install --prefix` may change it), so the entry is
+# written then. A path with blanks or other reserved characters is quoted and
+# escaped as desktop entries require.
+install(CODE "
+  set(gauntry_bindir [==[${CMAKE_INSTALL_BINDIR}]==])
+  set(gauntry_applications [==[${CMAKE_INSTALL_DATADIR}/applications]==])
+  set(gauntry_entry_in [==[${CMAKE_SOURCE_DIR}/data/desktop/${GAUNTRY_APP_ID}.desktop.in]==])
+  set(gauntry_staging [==[${CMAKE_BINARY_DIR}/launcher]==])
+  set(gauntry_app_id ${GAUNTRY_APP_ID})")
+install(CODE [[
+  cmake_path(ABSOLUTE_PATH gauntry_bindir BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE
+             OUTPUT_VARIABLE exec)
+  string(APPEND exec "/gauntry")
+  if(NOT exec MATCHES "^[A-Za-z0-9_./+-]+$")
+    string(REGEX REPLACE "([\"`$\\])" "\\\\\\1" exec "${exec}")
+    set(exec "\"${exec}\"")
+  endif()
+  string(REPLACE "\\" "\\\\" exec "${exec}")
+  string(REPLACE "%" "%%" exec "${exec}")
+  file(READ "${gauntry_entry_in}" entry)
+  string(REPLACE "@GAUNTRY_EXEC@" "${exec}" entry "${entry}")
+  # Staged per destination, so installs into different places never share it.
+  string(MD5 staging "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+  set(staging "${gauntry_staging}/${staging}/${gauntry_app_id}.desktop")
+  file(WRITE "${staging}" "${entry}")
+  file(INSTALL "${staging}" DESTINATION "${CMAKE_INSTALL_PREFIX}/${gauntry_applications}")
+]])
+
+# The install test installs this build and packages it.
+if(TARGET tst_install)
+  target_compile_definitions(tst_install PRIVATE GAUNTRY_BUILD_DIR="${CMAKE_BINARY_DIR}"
+    GAUNTRY_CMAKE="${CMAKE_COMMAND}" GAUNTRY_CPACK="${CMAKE_CPACK_COMMAND}")
+  add_dependencies(tst_install gauntry)
+endif()
+
+# The Debian package: the same files under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME gauntry)
+set(CPACK_PACKAGE_VENDOR Quorvel)
+set(CPACK_PACKAGE_CONTACT "Gauntry maintainers <gauntry@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "flowmeter engineering calculators")
+set(CPACK_PACKAGE_DESCRIPTION "Pipe velocity, pressure loss, meter sizing, payback, a unit converter, \
+a meter technology selection guide and an insertion-probe calculation, in eight language sets \
+and in metric or imperial units.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# dpkg-shlibdeps names the packages of the Qt and C++ libraries the program
+# links. Debian ships Qt's X11 platform plugin, loaded at run time, in
+# libqt6gui6, so that one covers it too (the install test checks both).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
