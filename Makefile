@@ -7,7 +7,7 @@ JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 LANGS    := $(wildcard data/lang/*.txt)
 
-.PHONY: all deps build run test bench clean look-deps install package icons
+.PHONY: all deps build run test soak bench clean look-deps install package icons
 
 all: build
 
@@ -33,6 +33,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The random drive of every screen at its full length (make test runs a
+# short one).
+soak: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen GAUNTRY_DRIVE_ACTIONS=10000 ctest --output-on-failure -R tst_random_drive
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
