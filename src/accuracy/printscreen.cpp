@@ -1,14 +1,27 @@
 #include "accuracy/printscreen.h"
 
 #include "common/appstate.h"
+#include "common/events.h"
 #include "common/platform.h"
+#include "common/widgets.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
+
+void enablePrinting(QWidget *screen, Picture *printPicture, AppState &app)
+{
+    auto print = [screen, &app] { printScreen(screen, app); };
+    printPicture->setAccessibleName(QStringLiteral("Print"));
+    ev::onPress(printPicture, print);
+    auto *shortcut = new QShortcut(QKeySequence::Print, screen);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, screen, print);
+}
 
 QRectF placeOnPage(const QSizeF &image, const QRectF &page)
 {

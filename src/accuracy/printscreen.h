@@ -7,7 +7,12 @@
 #include <QSizeF>
 
 struct AppState;
+class Picture;
 class QWidget;
+
+// Makes `printPicture` and the platform's Print key sequence (Ctrl+P), while
+// the focus is in `screen`, print the screen.
+void enablePrinting(QWidget *screen, Picture *printPicture, AppState &app);
 
 // Asks for a printer through the platform's printer dialog and prints the
 // window's current image. A cancelled dialog shows "Printing was cancelled!"

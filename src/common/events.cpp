@@ -53,6 +53,7 @@ private:
 
 void onPress(Picture *picture, std::function<void()> handler)
 {
+    picture->actAsButton();
     QObject::connect(picture, &Picture::clicked, picture, [handler = std::move(handler)] { handler(); });
 }
 

@@ -68,7 +68,8 @@ template <typename F> void onPress(QAbstractButton *button, F handler)
     QObject::connect(button, &QAbstractButton::clicked, button, [handler](bool) { handler(); });
 }
 
-// A picture that acts as a button.
+// A picture that acts as a button: clicked, or Enter or Space while it has
+// the focus (it takes the focus from here on).
 void onPress(Picture *picture, std::function<void()> handler);
 
 template <typename F> void onChoose(QComboBox *combo, F handler)

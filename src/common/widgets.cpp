@@ -1,5 +1,7 @@
 #include "common/widgets.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,6 +11,33 @@ Picture::Picture(const QString &objectName, QWidget *parent) : QLabel(parent)
 {
     setObjectName(objectName);
     setAlignment(Qt::AlignCenter);
+}
+
+void Picture::actAsButton()
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Picture::keyPressEvent(QKeyEvent *event)
+{
+    if (focusPolicy() != Qt::NoFocus && !event->isAutoRepeat()
+        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Picture::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent *event)
@@ -37,6 +66,16 @@ QPixmap makeLogo(int width, int height, const QString &text, const QColor &colou
     p.setFont(font);
     p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, text);
     return pixmap;
+}
+
+void nameAfter(QWidget *field, QLineEdit *caption, const QString &part)
+{
+    auto apply = [field, part](const QString &text) {
+        const QString name = text.trimmed();
+        field->setAccessibleName(part.isEmpty() ? name : name + QStringLiteral(", ") + part);
+    };
+    apply(caption->text());
+    QObject::connect(caption, &QLineEdit::textChanged, field, apply);
 }
 
 void missingControl(const QObject *screen, QStringView name, const char *kind)

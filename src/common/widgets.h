@@ -13,18 +13,24 @@ class QWidget;
 constexpr int twips(int t) { return t / 15; }
 constexpr int toTwips(int px) { return px * 15; }
 
-// A picture that shows an image and reports a click.
+// A picture that shows an image and reports a click. One that acts as a
+// button (see actAsButton) also takes the keyboard focus, shows it, and acts
+// on Enter and Space.
 class Picture : public QLabel
 {
     Q_OBJECT
 public:
     explicit Picture(const QString &objectName, QWidget *parent = nullptr);
 
+    void actAsButton();
+
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A simple drawn logo: a rounded badge of the given size with a short text.
@@ -34,6 +40,12 @@ QPixmap makeLogo(int width, int height, const QString &text, const QColor &colou
 void setBackground(QWidget *widget, const QColor &colour);
 // Text colour of a text box or label.
 void setTextColour(QWidget *widget, const QColor &colour);
+
+// Names `field` for screen readers after a caption shown in a text box (the
+// suite's caption boxes are text boxes, which a label's buddy cannot serve),
+// with an optional part after a comma ("Flow rate, unit"); the name follows
+// every later change of the caption.
+void nameAfter(QWidget *field, class QLineEdit *caption, const QString &part = QString());
 
 // The object name of element `index` of a control array: "Name_index".
 inline QString indexedName(QStringView base, int index)

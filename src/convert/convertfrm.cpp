@@ -210,9 +210,20 @@ void ConvertFrm::buildFrame(Frame &f, const char *frameName, const char *stem)
         m_sgLabel = new QLabel(QStringLiteral("S.G."), content);
         m_sgLabel->setObjectName(QStringLiteral("LblSg"));
         setBackground(m_sgLabel, Qt::white);
+        m_sgLabel->setBuddy(m_specificGravity);
         grid->addWidget(m_specificGravity, 1, 0);
         grid->addWidget(m_sgLabel, 1, 1);
     }
+    // Tab follows the rows: value and its unit, the specific gravity, the
+    // result and its unit.
+    QWidget::setTabOrder(f.input, f.inputUnit);
+    QWidget *beforeOutput = f.inputUnit;
+    if (m_specificGravity && f.quantity == Quantity::Viscosity) {
+        QWidget::setTabOrder(f.inputUnit, m_specificGravity);
+        beforeOutput = m_specificGravity;
+    }
+    QWidget::setTabOrder(beforeOutput, f.output);
+    QWidget::setTabOrder(f.output, f.outputUnit);
 }
 
 void ConvertFrm::load()
@@ -228,7 +239,13 @@ void ConvertFrm::load()
 
     for (Quantity q : conv::kFillOrder) {
         Frame &f = frame(q);
-        f.box->setTitle(m_app.slot(conv::captionSlot(q)));
+        const QString caption = m_app.slot(conv::captionSlot(q));
+        f.box->setTitle(caption);
+        // Names for screen readers: the frame's caption and the box's role.
+        f.input->setAccessibleName(caption + QStringLiteral(", value"));
+        f.inputUnit->setAccessibleName(caption + QStringLiteral(", from unit"));
+        f.output->setAccessibleName(caption + QStringLiteral(", result"));
+        f.outputUnit->setAccessibleName(caption + QStringLiteral(", to unit"));
         const QString prompt = m_app.slot(conv::promptSlot(q));
         const QStringList units = conv::unitNames(q, m_app.texts);
         for (QComboBox *combo : {f.inputUnit, f.outputUnit}) {

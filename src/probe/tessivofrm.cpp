@@ -92,7 +92,6 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     m_print = new Picture(QStringLiteral("Image1"), this);
     m_print->setPixmap(printerGlyph(twips(480)));
     m_print->setGeometry(tw(8760, 180, 480, 480));
-    m_print->setCursor(Qt::PointingHandCursor);
 
     m_picture = new Picture(QStringLiteral("Picture1"), this);
     m_picture->setPixmap(makeLogo(twips(1200), twips(800), QStringLiteral("T")));
@@ -110,7 +109,7 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
         ev::onClick(b, calculate);
     for (int i = 0; i < 3; ++i)
         ev::onClick(m_probeType[size_t(i)], [this, i] { showProbeModel(i); });
-    ev::onPress(m_print, [this] { printScreen(this, m_app); });
+    enablePrinting(this, m_print, m_app);
 
     m_location[0]->setChecked(true);
     m_flowUnit[0]->setChecked(true);
@@ -132,8 +131,9 @@ void TessivoFrm::buildInputs()
     m_frameInput = new QGroupBox(this);
     m_frameInput->setObjectName(QStringLiteral("FrameInput"));
     m_frameInput->setGeometry(tw(240, 900, 5640, 2820));
-    labelBox(m_frameInput, "TxtLblPipeSize", tw(120, 300, 5400, kLineHeight));
+    QLineEdit *pipeCaption = labelBox(m_frameInput, "TxtLblPipeSize", tw(120, 300, 5400, kLineHeight));
     m_pipeSize = textBox(m_frameInput, "TxtpipeSize", tw(120, 690, 1800, kBoxHeight));
+    nameAfter(m_pipeSize, pipeCaption);
     auto *units = new QLabel(m_frameInput);
     units->setObjectName(QStringLiteral("LblpipesizeUnits"));
     units->setGeometry(tw(2040, 690, 3480, kBoxHeight));
@@ -159,18 +159,18 @@ void TessivoFrm::buildResults()
     m_framePrandel = new QGroupBox(this);
     m_framePrandel->setObjectName(QStringLiteral("FramePrandel"));
     m_framePrandel->setGeometry(tw(240, kResultTop, 5640, 1440));
-    labelBox(m_framePrandel, "TxtLblMagFp", tw(120, 390, 3480, kLineHeight));
     m_profile = resultBox(m_framePrandel, "TxtMagFp", tw(3720, 360, 1680, kBoxHeight));
-    labelBox(m_framePrandel, "TxtLblMagFi", tw(120, 900, 3480, kLineHeight));
+    nameAfter(m_profile, labelBox(m_framePrandel, "TxtLblMagFp", tw(120, 390, 3480, kLineHeight)));
     m_insertion = resultBox(m_framePrandel, "TxtMagFi", tw(3720, 870, 1680, kBoxHeight));
+    nameAfter(m_insertion, labelBox(m_framePrandel, "TxtLblMagFi", tw(120, 900, 3480, kLineHeight)));
 
     m_frameLumbrin = new QGroupBox(this);
     m_frameLumbrin->setObjectName(QStringLiteral("FrameLumbrin"));
     m_frameLumbrin->setGeometry(tw(240, kResultTop, 7680, 2400));
-    labelBox(m_frameLumbrin, "TxtLblLumbrinBu", tw(120, 390, 3480, kLineHeight));
     m_combined = resultBox(m_frameLumbrin, "TxtLumbrinBu", tw(3720, 360, 1680, kBoxHeight));
-    labelBox(m_frameLumbrin, "TxtlblLumbrinVu", tw(120, 900, 3480, kLineHeight));
+    nameAfter(m_combined, labelBox(m_frameLumbrin, "TxtLblLumbrinBu", tw(120, 390, 3480, kLineHeight)));
     m_flowPerVelocity = resultBox(m_frameLumbrin, "TxtLumbrinVu", tw(3720, 870, 1680, kBoxHeight));
+    nameAfter(m_flowPerVelocity, labelBox(m_frameLumbrin, "TxtlblLumbrinVu", tw(120, 900, 3480, kLineHeight)));
     for (int i = 0; i < 5; ++i)
         m_flowUnit[size_t(i)] = option(m_frameLumbrin, indexedName(u"OptLumbrinFlowUnits", i),
                                        tw(5640, 330 + i * 400, 1920, kLineHeight));

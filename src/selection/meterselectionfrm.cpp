@@ -115,6 +115,7 @@ void MeterSelectionFrm::buildInputs()
     m_fluidName->setObjectName(QStringLiteral("TxtFluidName"));
     auto *fluidLabel = new QLabel(frame);
     fluidLabel->setObjectName(QStringLiteral("LbLFluidName"));
+    fluidLabel->setBuddy(m_fluidName);
     grid->addWidget(fluidLabel, 0, 0);
     grid->addWidget(m_fluidName, 0, 1, 1, 2);
 
@@ -137,6 +138,7 @@ void MeterSelectionFrm::buildInputs()
         box->setMaximumWidth(twips(1200));
         auto *unit = new QLabel(frame);
         unit->setObjectName(QLatin1String(unitName));
+        label->setBuddy(box);
         auto *line = new QHBoxLayout;
         line->addWidget(box);
         line->addWidget(unit, 1);
@@ -198,8 +200,11 @@ void MeterSelectionFrm::applyTexts()
     control<QLabel>(this, QStringLiteral("LblTemp1"))->setText(unit);
     control<QLabel>(this, QStringLiteral("LblTemp2"))->setText(unit);
     control<QLabel>(this, QStringLiteral("LbLFluidName"))->setText(a.slot(122));
-    for (int i = 0; i < kTechnologyCount; ++i)
+    for (int i = 0; i < kTechnologyCount; ++i) {
         m_names[size_t(i)]->setText(a.slot(kRows[size_t(i)].nameSlot));
+        // The tick is read out with the technology's name beside it.
+        m_ticks[size_t(i)]->setAccessibleName(a.slot(kRows[size_t(i)].nameSlot));
+    }
 }
 
 FluidDescription MeterSelectionFrm::fluidFromOptions() const

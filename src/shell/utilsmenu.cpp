@@ -55,7 +55,6 @@ UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
     m_picture = new Picture(QStringLiteral("Picture1"), this);
     m_picture->setPixmap(makeLogo(twips(1200), twips(800), QStringLiteral("Q")));
     m_picture->resize(twips(1200), twips(800));
-    m_picture->setCursor(Qt::PointingHandCursor);
 
     // Tool buttons: set the velocity screen's tool flags (velocity,
     // pressure-loss, meter-size, payback), then open its screen.
@@ -124,6 +123,8 @@ void UtilsMenu::applyTexts()
     caption("CmdMenuProbe", 25);
     caption("CmdMenuPress", 54);
     m_frameUnits->setTitle(m_app.slot(40));
+    m_language->setAccessibleName(QStringLiteral("Language"));
+    m_picture->setAccessibleName(m_app.slot(12));
     caption("CmdMetric", 41);
     caption("CmdImperial", 42);
     caption("CmdMenuSize", 64);

@@ -152,6 +152,7 @@ void Velocityfrm::build()
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *content = new QWidget(scroll);
     scroll->setWidget(content);
     auto *screenLayout = new QVBoxLayout(this);
@@ -171,7 +172,6 @@ void Velocityfrm::build()
     m_print = new Picture(QStringLiteral("Image1"), content);
     m_print->setPixmap(printerGlyph(twips(480)));
     m_print->setFixedSize(twips(480), twips(480));
-    m_print->setCursor(Qt::PointingHandCursor);
     titleRow->addWidget(title, 1);
     titleRow->addWidget(m_print);
     outer->addLayout(titleRow);
@@ -225,7 +225,9 @@ QGroupBox *Velocityfrm::buildFlowFrame(QWidget *parent)
 
     int row = 0;
     auto addRow = [&](const char *labelName, QWidget *field, QWidget *after) {
-        grid->addWidget(labelBox(f, labelName), row, 0);
+        QLineEdit *caption = labelBox(f, labelName);
+        nameAfter(field, caption);
+        grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1);
         if (after)
             grid->addWidget(after, row, 2);
@@ -237,6 +239,11 @@ QGroupBox *Velocityfrm::buildFlowFrame(QWidget *parent)
     addRow("TxtLblFlow", m_flow, m_flowUnits);
     addRow("TxtLblVelocity", m_velocity, labelBox(f, "TxtLblVelUnits"));
     addRow("TxtLblReyolds", m_reynolds, m_regime);
+    // The regime is a result too: it takes the focus, and is read out with
+    // the Reynolds number's caption. The flow unit list goes with the flow.
+    m_regime->setFocusPolicy(Qt::StrongFocus);
+    nameAfter(m_regime, control<QLineEdit>(f, QStringLiteral("TxtLblReyolds")), QStringLiteral("regime"));
+    nameAfter(m_flowUnits, control<QLineEdit>(f, QStringLiteral("TxtLblFlow")), QStringLiteral("unit"));
     grid->setColumnStretch(2, 1);
     return f;
 }
@@ -254,9 +261,13 @@ QGroupBox *Velocityfrm::buildFluidFrame(QWidget *parent)
     m_viscosity = textBox(f, "TxtVisc");
     grid->addWidget(m_water, 0, 0);
     grid->addWidget(m_otherFluid, 0, 1);
-    grid->addWidget(labelBox(f, "TxtLblDensity"), 1, 0);
+    QLineEdit *densityCaption = labelBox(f, "TxtLblDensity");
+    QLineEdit *viscosityCaption = labelBox(f, "TxtLblVisc");
+    nameAfter(m_density, densityCaption);
+    nameAfter(m_viscosity, viscosityCaption);
+    grid->addWidget(densityCaption, 1, 0);
     grid->addWidget(m_density, 1, 1);
-    grid->addWidget(labelBox(f, "TxtLblVisc"), 2, 0);
+    grid->addWidget(viscosityCaption, 2, 0);
     grid->addWidget(m_viscosity, 2, 1);
     // A second caption of the viscosity box with the same text; one is enough
     // on screen, so it stays out of sight.
@@ -279,6 +290,7 @@ QGroupBox *Velocityfrm::buildAccuracyFrame(QWidget *parent)
     for (int i = 0; i < 4; ++i) {
         QLineEdit *caption = labelBox(f, rows[i][0]);
         QLineEdit *box = resultBox(f, rows[i][1]);
+        nameAfter(box, caption);
         caption->hide();
         box->hide();
         grid->addWidget(caption, i, 0);
@@ -303,9 +315,6 @@ QGroupBox *Velocityfrm::buildPaybackFrame(QWidget *parent)
     m_currentAccuracy = textBox(f, "TxtCurrentMeterAccuracy");
     m_waterCharge = textBox(f, "TxtWaterValue");
     m_sewageCharge = textBox(f, "TxtSewageCharge");
-    m_revenueLoss = resultBox(f, "TxtRevenueLoss");
-    m_payback = resultBox(f, "TxtPayBack");
-    m_paybackLabel = label(f, "LbLPayBack");
     const std::pair<const char *, QLineEdit *> inputs[] = {{"LblAnnualUsage", m_annualUsage},
                                                            {"LblMeterprice", m_meterPrice},
                                                            {"LblMeterAcc", m_currentAccuracy},
@@ -313,7 +322,9 @@ QGroupBox *Velocityfrm::buildPaybackFrame(QWidget *parent)
                                                            {"LbLSewageCharge", m_sewageCharge}};
     int row = 0;
     for (const auto &[name, box] : inputs) {
-        grid->addWidget(label(f, name), row, 0);
+        QLabel *caption = label(f, name);
+        caption->setBuddy(box);
+        grid->addWidget(caption, row, 0);
         grid->addWidget(box, row++, 1);
     }
     auto *supply = new QWidget(f);
@@ -326,7 +337,14 @@ QGroupBox *Velocityfrm::buildPaybackFrame(QWidget *parent)
     }
     supplyLayout->addStretch(1);
     grid->addWidget(supply, row++, 0, 1, 2);
-    grid->addWidget(label(f, "LblRevenueLoss"), row, 0);
+    // Made after the supply options, so Tab meets them in the order they stand.
+    m_revenueLoss = resultBox(f, "TxtRevenueLoss");
+    m_payback = resultBox(f, "TxtPayBack");
+    m_paybackLabel = label(f, "LbLPayBack");
+    QLabel *lossCaption = label(f, "LblRevenueLoss");
+    lossCaption->setBuddy(m_revenueLoss);
+    m_paybackLabel->setBuddy(m_payback);
+    grid->addWidget(lossCaption, row, 0);
     grid->addWidget(m_revenueLoss, row++, 1);
     grid->addWidget(m_paybackLabel, row, 0);
     grid->addWidget(m_payback, row, 1);
@@ -369,7 +387,8 @@ QGroupBox *Velocityfrm::buildSizeFrame(QWidget *parent)
                               {"TxtLbl3ms", "Txt3ms", "Txtlblsize5", "Text5", "TxtPressMag5"}};
     for (int i = 0; i < 5; ++i) {
         const int row = i + 2;
-        grid->addWidget(labelBox(f, names[i][0]), row, 0);
+        QLineEdit *caption = labelBox(f, names[i][0]);
+        grid->addWidget(caption, row, 0);
         m_sizes[size_t(i)] = resultBox(f, names[i][1]);
         grid->addWidget(m_sizes[size_t(i)], row, 1);
         grid->addWidget(labelBox(f, names[i][2]), row, 2);
@@ -377,6 +396,9 @@ QGroupBox *Velocityfrm::buildSizeFrame(QWidget *parent)
         grid->addWidget(m_sizeLosses[size_t(i)], row, 3);
         m_prandelLosses[size_t(i)] = resultBox(f, names[i][4]);
         grid->addWidget(m_prandelLosses[size_t(i)], row, 4);
+        nameAfter(m_sizes[size_t(i)], caption);
+        nameAfter(m_sizeLosses[size_t(i)], caption, QStringLiteral("Veldrix/Brevil"));
+        nameAfter(m_prandelLosses[size_t(i)], caption, QStringLiteral("Prandel"));
     }
     grid->setColumnStretch(5, 1);
     return f;
@@ -460,7 +482,7 @@ void Velocityfrm::wire()
     ev::onClick(m_otherFluid, [this] { chooseOtherFluid(); });
     for (QRadioButton *option : m_meterType)
         ev::onClick(option, [this] { chooseMeterType(); });
-    ev::onPress(m_print, [this] { printScreen(this, m_app); });
+    enablePrinting(this, m_print, m_app);
 
     // Enter moves the focus along the order the inputs are usually filled in.
     const std::pair<QLineEdit *, QWidget *> enterChain[] = {
@@ -622,6 +644,9 @@ void Velocityfrm::load()
     caption(box("Txtlblpsi"), a.slot(57));
     for (QLineEdit *field : {m_pipeSize, m_pressMillibar, m_pressBar, m_pressPsi, m_taperAngle})
         field->clear();
+    m_pressMillibar->setAccessibleName(a.slot(54) + QStringLiteral(", ") + a.slot(55));
+    m_pressBar->setAccessibleName(a.slot(54) + QStringLiteral(", ") + a.slot(56));
+    m_pressPsi->setAccessibleName(a.slot(54) + QStringLiteral(", ") + a.slot(57));
     // 11. The first field to fill in for the tool.
     if (a.velocityMode)
         m_meterSize->setFocus();
