@@ -944,6 +944,16 @@ void Velocityfrm::paybackCalculation()
     m_payback->setText(result->payback);
 }
 
+void Velocityfrm::showEvent(QShowEvent *event)
+{
+    // The main window takes the suite's name when the screen first shows in
+    // it (the screen has no main window while it loads).
+    if (!m_shown && window() != this)
+        window()->setWindowTitle(m_app.slot(1));
+    m_shown = true;
+    QWidget::showEvent(event);
+}
+
 void Velocityfrm::resizeEvent(QResizeEvent *event)
 {
     m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));

@@ -52,6 +52,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void build();
@@ -124,4 +125,5 @@ private:
 
     Picture *m_print = nullptr;
     Picture *m_picture = nullptr;
+    bool m_shown = false;
 };
