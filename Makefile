@@ -38,3 +38,8 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Processor time of a start and of an idle suite beside a bare Qt window.
+.PHONY: bench-startup
+bench-startup: build
+	bash bench/startup-cpu.sh $(BUILD)

@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build make
   qt6-base-dev            # Core, Gui, Widgets, PrintSupport, Test, offscreen + xcb platforms
   libbenchmark-dev        # bench/
+  time                    # /usr/bin/time -v for bench/startup-cpu.sh
   fonts-dejavu-core       # readable text on the offscreen and virtual displays
 )
 if [ "${1:-}" = "--look" ]; then

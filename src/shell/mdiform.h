@@ -57,7 +57,6 @@ private:
     void buildTopBar();
     void buildMenus();
     void applyTexts();
-    void waitWithEvents(int seconds);
 
     AppState &m_app;
     QMdiArea *m_area;
