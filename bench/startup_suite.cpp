@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
     MDIForm1 main(app);
     if (!main.start())
         return 1;
+    if (!main.isVisible())
+        return 0;
     QTimer::singleShot(idleSeconds * 1000, Qt::PreciseTimer, &application, &QCoreApplication::quit);
     return application.exec();
 }

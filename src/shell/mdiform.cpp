@@ -188,6 +188,10 @@ bool MDIForm1::start()
     // still paint and the clock still ticks.
     m_app.platform.pause(2000);
     m_banner->close();
+    // Quit or the window's close box during the pause ends the program:
+    // nothing more opens, and no language message pops up after it.
+    if (!isVisible())
+        return true;
 
     if (!openToolMenu())
         return false;

@@ -258,6 +258,18 @@ private slots:
         QCOMPARE(find<QLabel>("LblDate")->text(), QStringLiteral("06-Dec-26"));
     }
 
+    // Quit during the splash ends the start there: no tool menu, no language
+    // message after it (the active file is missing here), no quit code.
+    void quitDuringSplashStopsStart()
+    {
+        m_main = new MDIForm1(*m_app);
+        m_platform->duringPause = [this] { m_main->close(); };
+        QVERIFY(m_main->start());
+        QVERIFY(!m_main->isVisible());
+        QVERIFY(!m_main->toolMenu());
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
     void languageListSitsLowerWhenNarrow()
     {
         copyShipped("English.txt", "langutil.txt");
