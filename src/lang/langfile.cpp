@@ -21,15 +21,17 @@ bool readBytes(const QString &path, QByteArray &bytes, QString *error)
             *error = file.errorString();
         return false;
     }
-    bytes = file.read(kMaxFileBytes + 1);
+    // The size is checked before and after reading: the file may grow.
+    if (file.size() <= kMaxFileBytes)
+        bytes = file.read(kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    if (bytes.size() > kMaxFileBytes) {
+    if (file.size() > kMaxFileBytes || bytes.size() > kMaxFileBytes) {
         if (error)
-            *error = QStringLiteral("larger than %1 KB").arg(kMaxFileBytes / 1024);
+            *error = QStringLiteral("it is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024));
         return false;
     }
     return true;
