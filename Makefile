@@ -57,3 +57,33 @@ icons:
 
 clean:
 	rm -rf $(BUILD)
+
+# Processor time of a start and of an idle suite beside a bare Qt window.
+.PHONY: bench-startup
+bench-startup: build
+	bash bench/startup-cpu.sh $(BUILD)
+
+# Fuzz targets (fuzz/) built with clang++ and libFuzzer under ASan and UBSan in
+# their own folder; each runs FUZZ_SECONDS, or FUZZ_RUNS executions if given.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_RUNS    ?= -1
+.PHONY: fuzz
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DGAUNTRY_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_langfile fuzz_numbers
+	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS)
+
+# The whole suite built with AddressSanitizer (leak checking on) and
+# UndefinedBehaviorSanitizer in its own folder; every ctest test must run clean.
+ASAN_BUILD ?= build-asan
+SANITIZE   := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+.PHONY: test-asan
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-O1 -g $(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)

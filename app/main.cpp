@@ -22,5 +22,8 @@ int main(int argc, char *argv[])
     MDIForm1 main(app);
     if (!main.start())
         return 1;
+    // Quit during the splash: no window is left, and no event loop must run.
+    if (!main.isVisible())
+        return 0;
     return application.exec();
 }

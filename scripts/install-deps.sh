@@ -7,10 +7,16 @@ packages=(
   g++ cmake ninja-build make
   qt6-base-dev            # Core, Gui, Widgets, PrintSupport, Test, offscreen + xcb platforms
   libbenchmark-dev        # bench/
+  time                    # /usr/bin/time -v for bench/startup-cpu.sh
   fonts-dejavu-core       # readable text on the offscreen and virtual displays
   dpkg-dev file           # make package: CPack's Debian generator and its library dependency scan
   desktop-file-utils appstream  # checks of the installed launcher and metainfo files
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  # make fuzz: clang++ with libFuzzer and the sanitizer runtimes, and the
+  # symbolizer for readable crash reports.
+  packages+=(clang libclang-rt-14-dev llvm-14)
+fi
 if [ "${1:-}" = "--look" ]; then
   # Tools for looking at the running suite under a virtual display.
   packages+=(xvfb xauth x11-utils xdotool imagemagick poppler-utils)

@@ -1,24 +1,12 @@
 #include "common/platform.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QApplication>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-
-namespace {
-QElapsedTimer &monotonic()
-{
-    static QElapsedTimer timer;
-    if (!timer.isValid())
-        timer.start();
-    return timer;
-}
-} // namespace
-
-QtPlatform::QtPlatform() : m_started(monotonic().elapsed()) {}
+#include <QTimer>
 
 void QtPlatform::message(QWidget *parent, const QString &text)
 {
@@ -43,9 +31,16 @@ bool QtPlatform::choosePrinter(QWidget *parent, QPrinter &printer)
 
 QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
 
-qint64 QtPlatform::monotonicMs() { return monotonic().elapsed() - m_started; }
-
-void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
+void QtPlatform::pause(int ms)
+{
+    // A nested loop blocks in the event dispatcher until an event or a timer
+    // is due; a precise timer (monotonic clock) ends it. Polling with
+    // processEvents() instead would keep a processor core busy for the whole
+    // pause. quit() ends this loop early, as it ends every running loop.
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 void QtPlatform::quit(int code)
 {

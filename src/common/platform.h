@@ -27,10 +27,10 @@ public:
 
     // Wall-clock date and time (shown to the user).
     virtual QDateTime now() = 0;
-    // Milliseconds of a monotonic clock (for pauses; never jumps at midnight).
-    virtual qint64 monotonicMs() = 0;
-    // Lets pending window events run (used inside a pause).
-    virtual void processEvents() = 0;
+    // Waits `ms` milliseconds of a monotonic clock (the same length across
+    // midnight) while window events, timers included, keep being handled. The
+    // process sleeps between events instead of polling for them.
+    virtual void pause(int ms) = 0;
 
     // Ends the program in an orderly way with the given exit code, closing
     // every window.
@@ -41,16 +41,11 @@ public:
 class QtPlatform : public Platform
 {
 public:
-    QtPlatform();
     void message(QWidget *parent, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &defaultAnswer) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     QDateTime now() override;
-    qint64 monotonicMs() override;
-    void processEvents() override;
+    void pause(int ms) override;
     void quit(int code) override;
-
-private:
-    qint64 m_started;
 };

@@ -11,6 +11,32 @@ namespace {
 bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
+// Reads a whole file of at most kMaxFileBytes; false (with the reason in
+// `error`) when it cannot be read or is larger.
+bool readBytes(const QString &path, QByteArray &bytes, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // The size is checked before and after reading: the file may grow.
+    if (file.size() <= kMaxFileBytes)
+        bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.size() > kMaxFileBytes || bytes.size() > kMaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("it is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024));
+        return false;
+    }
+    return true;
+}
+
 // Moves past one separator at `i` (a comma or one line end, CR LF counting once).
 qsizetype skipSeparator(QStringView text, qsizetype i)
 {
@@ -93,7 +119,7 @@ QStringList decodeFields(const QByteArray &bytes, int maxFields)
 
 QString findFile(const QDir &dir, const QString &name)
 {
-    if (QFileInfo::exists(dir.filePath(name)))
+    if (QFileInfo(dir.filePath(name)).isFile())
         return dir.filePath(name);
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
     for (const QString &entry : entries) {
@@ -107,11 +133,9 @@ ReadStatus readInto(const QString &path, TextTable &table)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return ReadStatus::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readBytes(path, bytes, nullptr))
         return ReadStatus::Failed;
-    const QByteArray bytes = file.readAll();
-    file.close();
     const QStringList fields = decodeFields(bytes, TextTable::kSlots);
     for (int i = 0; i < fields.size(); ++i)
         table.setSlot(i + 1, fields[i]);
@@ -126,19 +150,21 @@ bool copyOver(const QDir &dir, const QString &sourceName, const QString &targetN
             *error = QStringLiteral("%1 was not found.").arg(sourceName);
         return false;
     }
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    QString reason;
+    if (!readBytes(source, bytes, &reason)) {
         if (error)
-            *error = QStringLiteral("%1 could not be read: %2").arg(sourceName, in.errorString());
+            *error = QStringLiteral("%1 could not be read: %2").arg(sourceName, reason);
         return false;
     }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
+    if (const qsizetype fields = decodeFields(bytes).size(); fields < TextTable::kSlots) {
         if (error)
-            *error = QStringLiteral("%1 could not be read: %2").arg(sourceName, in.errorString());
+            *error = QStringLiteral("%1 is not a complete language file: it holds %2 of %3 texts.")
+                         .arg(sourceName)
+                         .arg(fields)
+                         .arg(TextTable::kSlots);
         return false;
     }
-    in.close();
 
     // Write over the existing active file whatever the case of its name.
     QString target = findFile(dir, targetName);
@@ -146,8 +172,11 @@ bool copyOver(const QDir &dir, const QString &sourceName, const QString &targetN
         target = dir.filePath(targetName);
     if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
         return true;
+    // The buffered bytes reach the disk in flush(). QSaveFile::commit() does
+    // not look at the result of its own final flush, so a full disk would be
+    // renamed into place as a cut-off file: flush first and check.
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit()) {
         if (error)
             *error = QStringLiteral("%1 could not be written: %2").arg(QFileInfo(target).fileName(),
                                                                      out.errorString());

@@ -15,6 +15,10 @@ namespace lang {
 inline const QString kActiveFile = QStringLiteral("langutil.txt");
 inline const QString kEnglishFile = QStringLiteral("English.txt");
 
+// A language file is a few kilobytes. A larger file is not read at all, so a
+// wrong or runaway file cannot fill memory or put megabytes into a caption.
+inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
 // Splits a file's text into fields:
 //  - commas and line ends (LF, CR or CR LF) separate fields;
 //  - blanks before a field are skipped;
@@ -37,20 +41,24 @@ QString codePageOf(const QByteArray &bytes);
 QStringList decodeFields(const QByteArray &bytes, int maxFields = TextTable::kSlots);
 
 // Finds a file in `dir` by name without regard to letter case; empty when
-// there is none. An exact match wins over a case-insensitive one.
+// there is none. An exact match wins over a case-insensitive one. Only
+// regular files count: a folder or device of that name is not found.
 QString findFile(const QDir &dir, const QString &name);
 
 enum class ReadStatus { Ok, Missing, Failed };
 
 // Reads the fields of `path` into slots 1, 2, ... of the table. A file with
 // fewer than 160 fields fills the slots it has and reports Failed; the other
-// slots keep their text.
+// slots keep their text. A file that cannot be read or is larger than
+// kMaxFileBytes reports Failed and changes no slot.
 ReadStatus readInto(const QString &path, TextTable &table);
 
 // Copies `sourceName` (looked up without regard to case) over the file
 // `targetName` in `dir`. The copy is written to a temporary file beside the
 // target and renamed into place, so the target is never left half-written.
-// On failure returns false with a description in `error`, and the target is
+// Only a whole language file (160 fields, at most kMaxFileBytes) is copied,
+// so the active file is never replaced by one that cannot be loaded. On
+// failure returns false with a description in `error`, and the target is
 // untouched.
 bool copyOver(const QDir &dir, const QString &sourceName, const QString &targetName, QString *error);
 

@@ -181,8 +181,17 @@ bool MDIForm1::start()
     connect(m_banner.get(), &StartBanner::closePressed, this, [this] { openToolMenu(); });
     m_banner->closeButton()->hide();
     m_banner->show();
-    waitWithEvents(2);
+    // The clock runs from the moment the window shows, the splash pause included.
+    tick();
+    m_timer->start();
+    // Two seconds of splash; the pause sleeps in the event loop, so windows
+    // still paint and the clock still ticks.
+    m_app.platform.pause(2000);
     m_banner->close();
+    // Quit or the window's close box during the pause ends the program:
+    // nothing more opens, and no language message pops up after it.
+    if (!isVisible())
+        return true;
 
     if (!openToolMenu())
         return false;
@@ -193,16 +202,7 @@ bool MDIForm1::start()
     m_app.metric = true;
     m_version->setText(QStringLiteral("V ") + m_app.versionText.left(6));
     m_custLogo->hide();
-    m_timer->start();
     return true;
-}
-
-void MDIForm1::waitWithEvents(int seconds)
-{
-    // A monotonic clock: the pause is the same across midnight.
-    const qint64 until = m_app.platform.monotonicMs() + seconds * 1000;
-    while (m_app.platform.monotonicMs() < until)
-        m_app.platform.processEvents();
 }
 
 bool MDIForm1::openToolMenu()

@@ -28,7 +28,8 @@ public:
     ~MDIForm1() override;
 
     // The start-up sequence: centre, splash for two seconds, tool menu. Returns
-    // false when the program cannot run (no language file at all).
+    // false when the program cannot run (no language file at all). The window
+    // is no longer visible afterwards when the user quit during the splash.
     bool start();
 
     // Opens the tool menu (loading the language texts when it opens anew) or
@@ -57,7 +58,6 @@ private:
     void buildTopBar();
     void buildMenus();
     void applyTexts();
-    void waitWithEvents(int seconds);
 
     AppState &m_app;
     QMdiArea *m_area;

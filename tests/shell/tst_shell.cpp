@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -69,9 +70,8 @@ private slots:
         QVERIFY(startSuite());
         // A maximised child adds its title in brackets, as desktop MDI windows do.
         QVERIFY(m_main->windowTitle().startsWith(QStringLiteral("Quorvel")));
-        // The splash waited two seconds of the (fake) monotonic clock while
-        // letting events run.
-        QVERIFY(m_platform->eventRounds >= 19 && m_platform->eventRounds <= 21);
+        // The splash waited two seconds, once, in the platform's pause.
+        QCOMPARE(m_platform->pauses, QList<int>{2000});
         QCOMPARE(find<QLabel>("LblVersion")->text(), QStringLiteral("V 3.051 "));
         QCOMPARE(find<QLabel>("LblDate")->text(), QStringLiteral("06-Dec-26"));
         QCOMPARE(find<QLineEdit>("TxtMdiUnitsTitle")->text(), QStringLiteral("Units"));
@@ -209,7 +209,16 @@ private slots:
 
     void clockTickShowsCurrentTime()
     {
+        // The clock already shows and runs while the splash pauses.
+        QString shownDuringSplash;
+        bool tickingDuringSplash = false;
+        m_platform->duringPause = [&] {
+            shownDuringSplash = find<QLabel>("LblTime")->text();
+            tickingDuringSplash = find<QTimer>("Timer1")->isActive();
+        };
         QVERIFY(startSuite());
+        QCOMPARE(shownDuringSplash, QStringLiteral("09:30:00"));
+        QVERIFY(tickingDuringSplash);
         auto *clock = find<QLabel>("LblTime");
         m_main->tick();
         QCOMPARE(clock->text(), QStringLiteral("09:30:00"));
@@ -218,6 +227,18 @@ private slots:
         m_main->tick();
         QCOMPARE(clock->text(), QStringLiteral("00:00:01"));
         QCOMPARE(find<QLabel>("LblDate")->text(), QStringLiteral("06-Dec-26"));
+    }
+
+    // Quit during the splash ends the start there: no tool menu, no language
+    // message after it (the active file is missing here), no quit code.
+    void quitDuringSplashStopsStart()
+    {
+        m_main = std::make_unique<MDIForm1>(*m_app);
+        m_platform->duringPause = [this] { m_main->close(); };
+        QVERIFY(m_main->start());
+        QVERIFY(!m_main->isVisible());
+        QVERIFY(!m_main->toolMenu());
+        QVERIFY(m_platform->messages.isEmpty());
     }
 
     // A tool menu too narrow for the list beside the tool frame puts it lower.

@@ -23,9 +23,9 @@ bool FakePlatform::choosePrinter(QWidget *, QPrinter &printer)
     return acceptPrinter;
 }
 
-qint64 FakePlatform::monotonicMs()
+void FakePlatform::pause(int ms)
 {
-    const qint64 value = monotonic;
-    monotonic += monotonicStep;
-    return value;
+    pauses.append(ms);
+    if (duringPause)
+        duringPause();
 }

@@ -1,11 +1,13 @@
 #pragma once
 // A recording stand-in for the desktop: messages and questions are recorded,
-// answers come from a queue, the clocks are set by the test.
+// answers come from a queue, the clock is set by the test and pauses return
+// at once.
 
 #include "common/platform.h"
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class FakePlatform : public Platform
 {
@@ -15,8 +17,7 @@ public:
                                    const QString &defaultAnswer) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     QDateTime now() override { return clock; }
-    qint64 monotonicMs() override;
-    void processEvents() override { ++eventRounds; }
+    void pause(int ms) override;
     void quit(int code) override { quitCode = code; }
 
     // Recorded.
@@ -26,7 +27,7 @@ public:
     };
     QList<Question> questions;
     int printerDialogs = 0;
-    int eventRounds = 0;
+    QList<int> pauses; // the length of each pause, in milliseconds
     int quitCode = -1; // -1: not asked to quit
 
     // Answers to askText(), first in first out; no value = the user cancels.
@@ -38,6 +39,6 @@ public:
     QString pdfFile;
 
     QDateTime clock = QDateTime(QDate(2026, 12, 6), QTime(9, 30, 0));
-    qint64 monotonic = 0;
-    qint64 monotonicStep = 100; // each reading advances the clock by this much
+    // Runs inside each pause, in place of the events a real pause would handle.
+    std::function<void()> duringPause;
 };
