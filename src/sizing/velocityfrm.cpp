@@ -109,8 +109,7 @@ void setShown(std::initializer_list<QWidget *> widgets, bool shown)
 // bore and widening again, with the included angle marked.
 QPixmap reducerSketch(int width, int height)
 {
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = blankPixmap(width, height);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0, 51, 153), 1.5));
