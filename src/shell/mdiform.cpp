@@ -24,7 +24,6 @@
 #include <vector>
 
 namespace {
-constexpr int kTopBarHeight = 1080;
 constexpr int kWidth = 10000;
 constexpr int kHeight = 9000;
 
@@ -65,11 +64,12 @@ void MDIForm1::buildTopBar()
     // the texts.
     m_topBar = new QFrame;
     m_topBar->setObjectName(QStringLiteral("Picture1"));
-    m_topBar->setMinimumHeight(twips(kTopBarHeight));
     m_topBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setBackground(m_topBar, QColor(0, 51, 153));
     auto *grid = new QGridLayout(m_topBar);
-    grid->setContentsMargins(twips(120), twips(60), twips(100), twips(60));
+    // Margins, spacing and the two rows' least heights add up to the bar's
+    // design height.
+    grid->setContentsMargins(twips(120), twips(60), twips(100), twips(90));
     grid->setHorizontalSpacing(twips(50));
     grid->setVerticalSpacing(twips(90));
     enum Column { Title, Stretch, UnitsTitle, Units, Gap, Date, Line, Time };
@@ -140,7 +140,7 @@ void MDIForm1::buildTopBar()
     m_quitButton = new QPushButton(m_topBar);
     m_quitButton->setObjectName(QStringLiteral("CmdMdiQuit"));
     for (QPushButton *button : {m_menuButton, m_quitButton}) {
-        button->setMinimumHeight(twips(400));
+        button->setMinimumHeight(std::max(twips(400), button->sizeHint().height()));
         button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     }
     grid->addWidget(m_menuButton, 1, Date);
