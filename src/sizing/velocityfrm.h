@@ -50,9 +50,6 @@ public:
     // recalculation", ...), so a cascade can be followed; none by default.
     void setTrace(std::function<void(const QString &)> trace) { m_trace = std::move(trace); }
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void build();
     QGroupBox *buildFlowFrame(QWidget *parent);
