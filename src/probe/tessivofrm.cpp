@@ -82,7 +82,6 @@ QRadioButton *option(QWidget *parent, const QString &name)
 {
     auto *button = new QRadioButton(parent);
     button->setObjectName(name);
-    button->setMinimumHeight(std::max(twips(kLineHeight), button->sizeHint().height()));
     return button;
 }
 
@@ -147,6 +146,9 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     layout->addLayout(buildResults());
     layout->addStretch(1);
     applyTexts();
+    // Options at least their design height, or the height of their caption.
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        option->setMinimumHeight(std::max(twips(kLineHeight), option->sizeHint().height()));
 
     auto calculate = [this] { probeVelocityAndFlowCalculation(); };
     ev::onChange(m_pipeSize, calculate);
