@@ -61,8 +61,7 @@ void printScreen(QWidget *window, AppState &app)
 
 QPixmap printerGlyph(int side)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = blankPixmap(side, side);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const double u = side / 16.0;

@@ -1,11 +1,16 @@
 #include "common/widgets.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QtMath>
+#include <algorithm>
 
 Picture::Picture(const QString &objectName, QWidget *parent) : QLabel(parent)
 {
@@ -47,10 +52,18 @@ void Picture::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
+QPixmap blankPixmap(int width, int height)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(qCeil(width * ratio), qCeil(height * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
 QPixmap makeLogo(int width, int height, const QString &text, const QColor &colour)
 {
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = blankPixmap(width, height);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
@@ -66,6 +79,33 @@ QPixmap makeLogo(int width, int height, const QString &text, const QColor &colou
     p.setFont(font);
     p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, text);
     return pixmap;
+}
+
+void keepDesignSize(QWidget *widget, int width, int height)
+{
+    widget->setMinimumSize(QSize(width, height).expandedTo(widget->sizeHint()));
+}
+
+int widthToShow(const QLineEdit *box, const QString &text)
+{
+    // Measured as QLineEdit::sizeHint() measures its seventeen characters:
+    // the text with one pixel for the cursor, the two pixels the box keeps
+    // free on either side, its margins, then what the style adds for the frame.
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    const QMargins margins = box->textMargins() + box->contentsMargins();
+    const int inner = box->fontMetrics().horizontalAdvance(text) + 1 + 2 * 2 + margins.left() + margins.right();
+    return box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, box->height()), box).width();
+}
+
+void fitWidthToText(QLineEdit *box, int atLeast)
+{
+    auto fit = [box, atLeast](const QString &text) { box->setFixedWidth(std::max(atLeast, widthToShow(box, text))); };
+    fit(box->text());
+    QObject::connect(box, &QLineEdit::textChanged, box, fit);
 }
 
 void nameAfter(QWidget *field, QLineEdit *caption, const QString &part)

@@ -33,6 +33,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// A transparent pixmap of the given size in device-independent pixels, with
+// as many device pixels as the sharpest screen shows, so that what is drawn
+// on it stays sharp at a scale factor of 2.
+QPixmap blankPixmap(int width, int height);
+
 // A simple drawn logo: a rounded badge of the given size with a short text.
 QPixmap makeLogo(int width, int height, const QString &text, const QColor &colour = QColor(0, 51, 153));
 
@@ -40,6 +45,17 @@ QPixmap makeLogo(int width, int height, const QString &text, const QColor &colou
 void setBackground(QWidget *widget, const QColor &colour);
 // Text colour of a text box or label.
 void setTextColour(QWidget *widget, const QColor &colour);
+
+// Keeps a widget at least its design size (in pixels), and at least the size
+// its content needs now: run again when its text changes.
+void keepDesignSize(QWidget *widget, int width, int height);
+
+// The width a text box needs to show `text` whole in its font: the text, the
+// room the box keeps beside it and the style's frame.
+int widthToShow(const class QLineEdit *box, const QString &text);
+// Gives a text box a fixed width: `atLeast`, or more when its text needs it
+// to show whole; again after every change of its text.
+void fitWidthToText(class QLineEdit *box, int atLeast = 0);
 
 // Names `field` for screen readers after a caption shown in a text box (the
 // suite's caption boxes are text boxes, which a label's buddy cannot serve),

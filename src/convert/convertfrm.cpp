@@ -14,6 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -97,6 +99,18 @@ QFont controlFont()
     return font;
 }
 
+// The width a unit list needs to show `text` whole in its box: the text box
+// inside it, then what the style adds for the arrow and the frame.
+int widthToShow(const QComboBox *combo, const QString &text)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = true;
+    option.frame = combo->hasFrame();
+    const QSize inner(widthToShow(combo->lineEdit(), text), combo->height());
+    return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, inner, combo).width();
+}
+
 QComboBox *makeUnitList(const QString &objectName, QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
@@ -105,6 +119,7 @@ QComboBox *makeUnitList(const QString &objectName, QWidget *parent)
     combo->setInsertPolicy(QComboBox::NoInsert);
     // Long unit names must not widen the frame, so that the screen fits the
     // main window at its design size; a wider window widens the lists first.
+    // Only the prompt, which names the quantity, sets a least width (load).
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(4);
     return combo;
@@ -131,7 +146,8 @@ void ConvertFrm::build()
     setBackground(this, kWindowGrey);
 
     auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(twips(kMargin), twips(kMargin), twips(kMargin), twips(kMargin));
+    // The bottom margin keeps the picture's strip free of frames.
+    outer->setContentsMargins(twips(kMargin), twips(kMargin), twips(kMargin), twips(kPictureFromBottom));
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(twips(120));
     grid->setVerticalSpacing(twips(60));
@@ -253,6 +269,8 @@ void ConvertFrm::load()
             // The prompt shows with no item chosen; it is no unit.
             combo->setCurrentIndex(-1);
             ev::setComboText(combo, prompt);
+            // The prompt names the quantity: it shows whole.
+            combo->setMinimumWidth(widthToShow(combo, prompt));
             combo->lineEdit()->setCursorPosition(0);
             // The open list shows every name whole, however narrow the box.
             combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + twips(300));

@@ -7,62 +7,93 @@
 #include "common/widgets.h"
 #include "probe/probecalc.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
-// Screen geometry in twips.
+// Design sizes in twips. Each is the least a part is given; a larger font or
+// a longer caption makes it larger, and the screen with it.
 constexpr int kWidth = 9600;
 constexpr int kHeight = 7800;
-constexpr int kResultTop = 4200; // both result frames sit here, one at a time
-constexpr int kBoxHeight = 345;
+constexpr int kMargin = 240;
+constexpr int kInset = 120;
 constexpr int kLineHeight = 330;
+constexpr int kLineSpacing = 150;
+constexpr int kResultSpacing = 165;
+constexpr int kInputWidth = 5640;
+constexpr int kModelsWidth = 3240;
+constexpr int kPipeSizeWidth = 1800;
+constexpr int kCaptionWidth = 3480;
+constexpr int kResultWidth = 1680;
+constexpr int kFlowUnitWidth = 1920;
+constexpr int kTitleWidth = 3600;
+constexpr int kTitleHeight = 600;
+constexpr int kPrintSide = 480;
+constexpr int kPrintLeft = 8760;
+constexpr int kPictureWidth = 1200;
+constexpr int kPictureHeight = 800;
+// Picture1 keeps this distance between its top-left corner and the screen's
+// bottom-right corner; the screen keeps that strip free for it.
+constexpr int kPictureFromRight = 1500;
+constexpr int kPictureFromBottom = 1000;
 
-QRect tw(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-QLineEdit *textBox(QWidget *parent, const char *name, const QRect &geometry)
+QLineEdit *textBox(QWidget *parent, const char *name)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
     return box;
 }
 
 // A text box that serves as a label: read-only, without a frame, on the
-// background of its frame.
-QLineEdit *labelBox(QWidget *parent, const char *name, const QRect &geometry)
+// background of its frame, as wide as its caption.
+QLineEdit *labelBox(QWidget *parent, const char *name)
 {
-    QLineEdit *box = textBox(parent, name, geometry);
+    QLineEdit *box = textBox(parent, name);
     box->setReadOnly(true);
     box->setFrame(false);
     box->setFocusPolicy(Qt::NoFocus);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::transparent);
     box->setPalette(pal);
+    fitWidthToText(box);
     return box;
 }
 
-QLineEdit *resultBox(QWidget *parent, const char *name, const QRect &geometry)
+// A result box, wide enough for a typical result of the widest mask.
+QLineEdit *resultBox(QWidget *parent, const char *name)
 {
-    QLineEdit *box = textBox(parent, name, geometry);
+    QLineEdit *box = textBox(parent, name);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setFixedWidth(std::max(twips(kResultWidth), widthToShow(box, QStringLiteral("000000.00000"))));
     return box;
 }
 
-QRadioButton *option(QWidget *parent, const QString &name, const QRect &geometry)
+QRadioButton *option(QWidget *parent, const QString &name)
 {
     auto *button = new QRadioButton(parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
     return button;
+}
+
+// A frame's column of controls, the frame at least `width` wide (its border
+// takes about 45 twips on each side).
+QVBoxLayout *column(QWidget *frame, int width)
+{
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(twips(kInset), twips(kInset), twips(kInset), twips(kInset));
+    layout->setSpacing(twips(kLineSpacing));
+    layout->addStrut(twips(width - 2 * kInset - 90));
+    return layout;
 }
 
 // A factor that cannot be right (infinite, not a number, negative) shows as
@@ -76,10 +107,14 @@ void showValue(QLineEdit *box, double value, QStringView maskText)
 
 TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(app)
 {
-    resize(twips(kWidth), twips(kHeight));
-    setMinimumSize(twips(kWidth), twips(kHeight));
+    // Title and print picture on top; the input frame with the probe models
+    // beside it; under them the result frame of the chosen model; a free
+    // strip at the bottom for the picture.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(kMargin), twips(kInset), twips(kMargin), twips(kPictureFromBottom));
+    layout->setSpacing(twips(180));
 
-    m_title = textBox(this, "TxtTitleTessivo", tw(240, 120, 3600, 600));
+    m_title = textBox(this, "TxtTitleTessivo");
     m_title->setReadOnly(true);
     m_title->setFocusPolicy(Qt::NoFocus);
     m_title->setAlignment(Qt::AlignCenter);
@@ -87,19 +122,33 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     m_title->setFont(titleFont);
+    m_title->setMinimumHeight(std::max(twips(kTitleHeight), m_title->sizeHint().height()));
+    fitWidthToText(m_title, twips(kTitleWidth));
     setTextColour(m_title, QColor(0, 51, 153));
 
     m_print = new Picture(QStringLiteral("Image1"), this);
-    m_print->setPixmap(printerGlyph(twips(480)));
-    m_print->setGeometry(tw(8760, 180, 480, 480));
+    m_print->setPixmap(printerGlyph(twips(kPrintSide)));
+    m_print->setFixedSize(twips(kPrintSide), twips(kPrintSide));
+    auto *top = new QHBoxLayout;
+    top->setSpacing(0);
+    top->addWidget(m_title);
+    top->addSpacing(twips(kPrintLeft - kMargin - kTitleWidth));
+    top->addWidget(m_print, 0, Qt::AlignTop);
+    top->addStretch(1);
+    layout->addLayout(top);
 
     m_picture = new Picture(QStringLiteral("Picture1"), this);
-    m_picture->setPixmap(makeLogo(twips(1200), twips(800), QStringLiteral("T")));
-    m_picture->setGeometry(tw(kWidth - 1500, kHeight - 1000, 1200, 800));
+    m_picture->setPixmap(makeLogo(twips(kPictureWidth), twips(kPictureHeight), QStringLiteral("T")));
+    m_picture->resize(twips(kPictureWidth), twips(kPictureHeight));
 
-    buildInputs();
-    buildResults();
+    layout->addLayout(buildInputs());
+    layout->addSpacing(twips(240));
+    layout->addLayout(buildResults());
+    layout->addStretch(1);
     applyTexts();
+    // Options at least their design height, or the height of their caption.
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        option->setMinimumHeight(std::max(twips(kLineHeight), option->sizeHint().height()));
 
     auto calculate = [this] { probeVelocityAndFlowCalculation(); };
     ev::onChange(m_pipeSize, calculate);
@@ -124,56 +173,99 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     // A new user sees the first probe model's results at once; choosing
     // another model swaps the frame.
     m_probeType[0]->setChecked(true);
+    // Opens at the design size, or larger when the fonts need more room.
+    resize(minimumSizeHint().expandedTo(QSize(twips(kWidth), twips(kHeight))));
 }
 
-void TessivoFrm::buildInputs()
+QLayout *TessivoFrm::buildInputs()
 {
     m_frameInput = new QGroupBox(this);
     m_frameInput->setObjectName(QStringLiteral("FrameInput"));
-    m_frameInput->setGeometry(tw(240, 900, 5640, 2820));
-    QLineEdit *pipeCaption = labelBox(m_frameInput, "TxtLblPipeSize", tw(120, 300, 5400, kLineHeight));
-    m_pipeSize = textBox(m_frameInput, "TxtpipeSize", tw(120, 690, 1800, kBoxHeight));
+    QVBoxLayout *inputs = column(m_frameInput, kInputWidth);
+    QLineEdit *pipeCaption = labelBox(m_frameInput, "TxtLblPipeSize");
+    m_pipeSize = textBox(m_frameInput, "TxtpipeSize");
+    m_pipeSize->setFixedWidth(twips(kPipeSizeWidth));
     nameAfter(m_pipeSize, pipeCaption);
     auto *units = new QLabel(m_frameInput);
     units->setObjectName(QStringLiteral("LblpipesizeUnits"));
-    units->setGeometry(tw(2040, 690, 3480, kBoxHeight));
-    for (int i = 0; i < 3; ++i)
-        m_location[size_t(i)] = option(m_frameInput, indexedName(u"OptProbeLocation", i),
-                                       tw(120, 1260 + i * 480, 5400, kLineHeight));
+    auto *sizeRow = new QHBoxLayout;
+    sizeRow->setSpacing(twips(kInset));
+    sizeRow->addWidget(m_pipeSize);
+    sizeRow->addWidget(units, 1);
+    inputs->addWidget(pipeCaption);
+    inputs->addLayout(sizeRow);
+    for (int i = 0; i < 3; ++i) {
+        m_location[size_t(i)] = option(m_frameInput, indexedName(u"OptProbeLocation", i));
+        inputs->addWidget(m_location[size_t(i)]);
+    }
 
     m_frame3 = new QGroupBox(QStringLiteral("Tessivo"), this);
     m_frame3->setObjectName(QStringLiteral("Frame3"));
-    m_frame3->setGeometry(tw(6120, 900, 3240, 2100));
     auto *frame1 = new QGroupBox(m_frame3);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(tw(120, 300, 3000, 1680));
-    const char *models[] = {"Tessivo I (Prandel)", "Tessivo II (Veldrix)", "Tessivo I (Lumbrin)"};
+    column(m_frame3, kModelsWidth)->addWidget(frame1);
+    QVBoxLayout *models = column(frame1, kModelsWidth - 2 * kInset);
+    const char *names[] = {"Tessivo I (Prandel)", "Tessivo II (Veldrix)", "Tessivo I (Lumbrin)"};
     for (int i = 0; i < 3; ++i) {
-        m_probeType[size_t(i)] = option(frame1, indexedName(u"OptProbeType", i), tw(120, 180 + i * 480, 2760, kLineHeight));
-        m_probeType[size_t(i)]->setText(QLatin1String(models[i]));
+        m_probeType[size_t(i)] = option(frame1, indexedName(u"OptProbeType", i));
+        m_probeType[size_t(i)]->setText(QLatin1String(names[i]));
+        models->addWidget(m_probeType[size_t(i)]);
     }
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(twips(kMargin));
+    row->addWidget(m_frameInput, 0, Qt::AlignTop);
+    row->addWidget(m_frame3, 0, Qt::AlignTop);
+    row->addStretch(1);
+    return row;
 }
 
-void TessivoFrm::buildResults()
+QLayout *TessivoFrm::buildResults()
 {
-    m_framePrandel = new QGroupBox(this);
-    m_framePrandel->setObjectName(QStringLiteral("FramePrandel"));
-    m_framePrandel->setGeometry(tw(240, kResultTop, 5640, 1440));
-    m_profile = resultBox(m_framePrandel, "TxtMagFp", tw(3720, 360, 1680, kBoxHeight));
-    nameAfter(m_profile, labelBox(m_framePrandel, "TxtLblMagFp", tw(120, 390, 3480, kLineHeight)));
-    m_insertion = resultBox(m_framePrandel, "TxtMagFi", tw(3720, 870, 1680, kBoxHeight));
-    nameAfter(m_insertion, labelBox(m_framePrandel, "TxtLblMagFi", tw(120, 900, 3480, kLineHeight)));
+    // Both result frames share one place; only one shows at a time.
+    auto resultFrame = [this](const char *name, int rightMargin) {
+        auto *frame = new QGroupBox(this);
+        frame->setObjectName(QLatin1String(name));
+        auto *grid = new QGridLayout(frame);
+        grid->setContentsMargins(twips(kInset), twips(kInset), twips(rightMargin), twips(kInset));
+        grid->setHorizontalSpacing(twips(kInset));
+        grid->setVerticalSpacing(twips(kResultSpacing));
+        grid->setColumnMinimumWidth(0, twips(kCaptionWidth));
+        return std::pair(frame, grid);
+    };
+    auto addResult = [](QGroupBox *frame, QGridLayout *grid, int row, const char *name, const char *captionName) {
+        QLineEdit *caption = labelBox(frame, captionName);
+        QLineEdit *box = resultBox(frame, name);
+        nameAfter(box, caption);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(box, row, 1);
+        return box;
+    };
+    auto [prandel, prandelGrid] = resultFrame("FramePrandel", kMargin);
+    m_framePrandel = prandel;
+    m_profile = addResult(prandel, prandelGrid, 0, "TxtMagFp", "TxtLblMagFp");
+    m_insertion = addResult(prandel, prandelGrid, 1, "TxtMagFi", "TxtLblMagFi");
 
-    m_frameLumbrin = new QGroupBox(this);
-    m_frameLumbrin->setObjectName(QStringLiteral("FrameLumbrin"));
-    m_frameLumbrin->setGeometry(tw(240, kResultTop, 7680, 2400));
-    m_combined = resultBox(m_frameLumbrin, "TxtLumbrinBu", tw(3720, 360, 1680, kBoxHeight));
-    nameAfter(m_combined, labelBox(m_frameLumbrin, "TxtLblLumbrinBu", tw(120, 390, 3480, kLineHeight)));
-    m_flowPerVelocity = resultBox(m_frameLumbrin, "TxtLumbrinVu", tw(3720, 870, 1680, kBoxHeight));
-    nameAfter(m_flowPerVelocity, labelBox(m_frameLumbrin, "TxtlblLumbrinVu", tw(120, 900, 3480, kLineHeight)));
-    for (int i = 0; i < 5; ++i)
-        m_flowUnit[size_t(i)] = option(m_frameLumbrin, indexedName(u"OptLumbrinFlowUnits", i),
-                                       tw(5640, 330 + i * 400, 1920, kLineHeight));
+    auto [lumbrin, lumbrinGrid] = resultFrame("FrameLumbrin", kInset);
+    m_frameLumbrin = lumbrin;
+    m_combined = addResult(lumbrin, lumbrinGrid, 0, "TxtLumbrinBu", "TxtLblLumbrinBu");
+    m_flowPerVelocity = addResult(lumbrin, lumbrinGrid, 1, "TxtLumbrinVu", "TxtlblLumbrinVu");
+    auto *units = new QVBoxLayout;
+    units->setContentsMargins(twips(kMargin - kInset), 0, 0, 0);
+    units->setSpacing(twips(60));
+    for (int i = 0; i < 5; ++i) {
+        m_flowUnit[size_t(i)] = option(lumbrin, indexedName(u"OptLumbrinFlowUnits", i));
+        units->addWidget(m_flowUnit[size_t(i)]);
+    }
+    lumbrinGrid->addLayout(units, 0, 2, 3, 1);
+    lumbrinGrid->setColumnMinimumWidth(2, twips(kFlowUnitWidth));
+    lumbrinGrid->setRowStretch(2, 1);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_framePrandel, 0, Qt::AlignTop);
+    row->addWidget(m_frameLumbrin, 0, Qt::AlignTop);
+    row->addStretch(1);
+    return row;
 }
 
 void TessivoFrm::applyTexts()
@@ -202,9 +294,10 @@ void TessivoFrm::showProbeModel(int model)
     // decides which one is visible.
     QGroupBox *shown = model == 2 ? m_frameLumbrin : m_framePrandel;
     QGroupBox *hidden = model == 2 ? m_framePrandel : m_frameLumbrin;
-    shown->move(shown->x(), twips(kResultTop));
     hidden->hide();
     shown->show();
+    // Place the shown frame now, not at the next pass of the event loop.
+    layout()->activate();
 }
 
 void TessivoFrm::probeVelocityAndFlowCalculation()
@@ -228,8 +321,6 @@ void TessivoFrm::probeVelocityAndFlowCalculation()
 void TessivoFrm::resizeEvent(QResizeEvent *event)
 {
     // The picture keeps its distance from the bottom-right corner.
-    const int w = toTwips(width());
-    const int h = toTwips(height());
-    m_picture->move(twips(w - 1500), twips(h - 1000));
+    m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));
     QWidget::resizeEvent(event);
 }

@@ -9,6 +9,7 @@
 struct AppState;
 class Picture;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -25,8 +26,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void buildInputs();
-    void buildResults();
+    // The rows of input frames and of result frames.
+    QLayout *buildInputs();
+    QLayout *buildResults();
     void applyTexts();
     void showProbeModel(int model);
 

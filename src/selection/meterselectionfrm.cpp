@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace selection;
 
 namespace {
@@ -35,6 +37,7 @@ constexpr std::array<TechnologyRow, kTechnologyCount> kRows{{
 }};
 
 const QColor kSuitableColour(0, 0, 255);
+constexpr int kNameWidth = 3000; // twips
 
 // An uncaptioned frame that makes its options one exclusive group.
 QGroupBox *optionGroup(QWidget *parent)
@@ -163,7 +166,7 @@ void MeterSelectionFrm::buildOutputs()
         name->setObjectName(QLatin1String(kRows[size_t(i)].nameBox));
         name->setReadOnly(true);
         name->setFocusPolicy(Qt::NoFocus);
-        name->setMinimumWidth(twips(3000));
+        name->setMinimumWidth(twips(kNameWidth));
         // Blue while the box is enabled; a disabled box keeps the style's grey.
         QPalette pal = name->palette();
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
@@ -201,7 +204,10 @@ void MeterSelectionFrm::applyTexts()
     control<QLabel>(this, QStringLiteral("LblTemp2"))->setText(unit);
     control<QLabel>(this, QStringLiteral("LbLFluidName"))->setText(a.slot(122));
     for (int i = 0; i < kTechnologyCount; ++i) {
-        m_names[size_t(i)]->setText(a.slot(kRows[size_t(i)].nameSlot));
+        QLineEdit *name = m_names[size_t(i)];
+        name->setText(a.slot(kRows[size_t(i)].nameSlot));
+        // The column is as wide as the design or the longest name.
+        name->setMinimumWidth(std::max(twips(kNameWidth), widthToShow(name, name->text())));
         // The tick is read out with the technology's name beside it.
         m_ticks[size_t(i)]->setAccessibleName(a.slot(kRows[size_t(i)].nameSlot));
     }

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -23,7 +24,6 @@
 #include <vector>
 
 namespace {
-constexpr int kTopBarHeight = 1080;
 constexpr int kWidth = 10000;
 constexpr int kHeight = 9000;
 
@@ -56,10 +56,31 @@ UtilsMenu *MDIForm1::toolMenu() const { return m_toolMenu.data(); }
 
 void MDIForm1::buildTopBar()
 {
+    // The bar is a grid: the title and version at the left; the unit system,
+    // date and clock in the top row and the two buttons under the date and
+    // the clock, all kept at the right edge by the stretching column 1. Each
+    // column is at least as wide as its design and wider when its text needs
+    // it, so a large font widens the bar (and the window) instead of cutting
+    // the texts.
     m_topBar = new QFrame;
     m_topBar->setObjectName(QStringLiteral("Picture1"));
-    m_topBar->setFixedHeight(twips(kTopBarHeight));
+    m_topBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setBackground(m_topBar, QColor(0, 51, 153));
+    auto *grid = new QGridLayout(m_topBar);
+    // Margins, spacing and the two rows' least heights add up to the bar's
+    // design height.
+    grid->setContentsMargins(twips(120), twips(60), twips(100), twips(90));
+    grid->setHorizontalSpacing(twips(50));
+    grid->setVerticalSpacing(twips(90));
+    enum Column { Title, Stretch, UnitsTitle, Units, Gap, Date, Line, Time };
+    const std::pair<Column, int> designWidths[] = {{Title, 1500}, {Stretch, 400}, {UnitsTitle, 1600},
+                                                   {Units, 1700}, {Gap, 600},     {Date, 1900},
+                                                   {Time, 1700}};
+    for (const auto &[column, width] : designWidths)
+        grid->setColumnMinimumWidth(column, twips(width));
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), 0, Stretch);
+    grid->setRowMinimumHeight(0, twips(420));
+    grid->setRowMinimumHeight(1, twips(420));
 
     auto *title = new QLabel(QStringLiteral("Gauntry"), m_topBar);
     title->setObjectName(QStringLiteral("Label1"));
@@ -67,54 +88,63 @@ void MDIForm1::buildTopBar()
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     title->setFont(titleFont);
-    title->setGeometry(twips(120), twips(60), twips(1500), twips(420));
+    grid->addWidget(title, 0, Title);
 
     m_version = new QLabel(m_topBar);
     m_version->setObjectName(QStringLiteral("LblVersion"));
-    m_version->setGeometry(twips(120), twips(540), twips(1500), twips(300));
+    grid->addWidget(m_version, 1, Title, Qt::AlignTop);
 
     m_date = new QLabel(m_topBar);
     m_date->setObjectName(QStringLiteral("LblDate"));
-    m_date->resize(twips(1900), twips(330));
     m_date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_date, 0, Date);
 
     m_line = new QFrame(m_topBar);
     m_line->setObjectName(QStringLiteral("Line1"));
     m_line->setFrameShape(QFrame::VLine);
     m_line->setFrameShadow(QFrame::Plain);
     setTextColour(m_line, Qt::white);
-    m_line->resize(3, twips(330));
+    m_line->setFixedSize(3, std::max(twips(330), m_date->sizeHint().height()));
+    grid->addWidget(m_line, 0, Line);
 
     m_time = new QLabel(m_topBar);
     m_time->setObjectName(QStringLiteral("LblTime"));
-    m_time->resize(twips(1700), twips(330));
+    grid->addWidget(m_time, 0, Time);
 
+    // Read-only boxes whose texts come from the language file: as wide as
+    // their design, or as their text when it is longer.
     m_unitsTitle = new QLineEdit(m_topBar);
     m_unitsTitle->setObjectName(QStringLiteral("TxtMdiUnitsTitle"));
     m_unitsTitle->setReadOnly(true);
     m_unitsTitle->setFocusPolicy(Qt::NoFocus);
-    m_unitsTitle->resize(twips(1600), twips(330));
+    fitWidthToText(m_unitsTitle, twips(1600));
+    grid->addWidget(m_unitsTitle, 0, UnitsTitle);
 
     m_units = new QLineEdit(m_topBar);
     m_units->setObjectName(QStringLiteral("TxtMdiUnits"));
     m_units->setReadOnly(true);
     m_units->setFocusPolicy(Qt::NoFocus);
-    m_units->resize(twips(1700), twips(330));
+    fitWidthToText(m_units, twips(1700));
+    grid->addWidget(m_units, 0, Units);
 
     for (QLabel *label : {title, m_version, m_date, m_time})
         label->setStyleSheet(QStringLiteral("color: white;"));
 
     m_picture2 = new Picture(QStringLiteral("Picture2"), m_topBar);
     m_picture2->setPixmap(makeLogo(twips(2200), twips(420), QStringLiteral("Quorvel"), QColor(0, 102, 204)));
-    m_picture2->setGeometry(twips(1700), twips(570), twips(4150), twips(420));
     m_picture2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(m_picture2, 1, Stretch, 1, Gap - Stretch + 1);
 
     m_menuButton = new QPushButton(m_topBar);
     m_menuButton->setObjectName(QStringLiteral("CmdMdiMenu"));
     m_quitButton = new QPushButton(m_topBar);
     m_quitButton->setObjectName(QStringLiteral("CmdMdiQuit"));
-    m_menuButton->resize(twips(1900), twips(400));
-    m_quitButton->resize(twips(1650), twips(400));
+    for (QPushButton *button : {m_menuButton, m_quitButton}) {
+        button->setMinimumHeight(std::max(twips(400), button->sizeHint().height()));
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    }
+    grid->addWidget(m_menuButton, 1, Date);
+    grid->addWidget(m_quitButton, 1, Time);
 
     m_picture3 = new Picture(QStringLiteral("Picture3"), m_topBar);
     m_picture3->setPixmap(makeLogo(twips(480), twips(420), QStringLiteral("Q"), QColor(0, 153, 102)));
@@ -276,16 +306,8 @@ void MDIForm1::tick()
 
 void MDIForm1::resizeEvent(QResizeEvent *event)
 {
+    // The top bar's layout keeps its boxes, clock and buttons at the right
+    // edge; a larger window widens only the space before them.
     QMainWindow::resizeEvent(event);
-    const int w = toTwips(width());
-    const int rowA = 90;
-    m_unitsTitle->move(twips(w - 7850), twips(rowA));
-    m_units->move(twips(w - 6200), twips(rowA));
-    m_time->move(twips(w - 1800), twips(rowA));
-    m_date->move(twips(w - 3800), twips(rowA));
-    m_line->move(twips(w - 1850), twips(rowA));
     m_custLogo->hide();
-    // The two buttons sit under the date and the clock.
-    m_menuButton->move(twips(w - 3900), twips(570));
-    m_quitButton->move(twips(w - 1800), twips(570));
 }

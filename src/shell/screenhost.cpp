@@ -1,7 +1,34 @@
 #include "shell/screenhost.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+namespace {
+// The area's minimum size takes in its child windows' minimum sizes, and the
+// main window never gets smaller than its area's. A child window whose
+// layout was redone (a screen made, new captions, a frame shown) may need
+// more room than before: this tells the area to be measured again, so that
+// the main window grows when a screen's content needs it.
+class MinimumSizeWatch : public QObject
+{
+public:
+    MinimumSizeWatch(QMdiSubWindow *sub, QMdiArea *area) : QObject(sub), m_area(area)
+    {
+        sub->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            m_area->updateGeometry();
+        return false;
+    }
+
+private:
+    QMdiArea *m_area;
+};
+} // namespace
 
 ScreenHost::ScreenHost(QMdiArea *area, AppState &app) : m_area(area), m_app(app) {}
 
@@ -39,6 +66,8 @@ QMdiSubWindow *ScreenHost::add(QWidget *widget)
 {
     QMdiSubWindow *sub = m_area->addSubWindow(widget);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    new MinimumSizeWatch(sub, m_area);
+    m_area->updateGeometry();
     return sub;
 }
 

@@ -9,12 +9,20 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+namespace {
+// Design size and the room around the frame, in twips.
+constexpr int kWidth = 6810;
+constexpr int kHeight = 6345;
+constexpr QSize kFrameMargins(500, 800);
+} // namespace
+
 StartBanner::StartBanner(AppState &app, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), m_app(app)
 {
     setObjectName(QStringLiteral("StartBanner"));
     setWindowTitle(QStringLiteral("Gauntry"));
-    resize(twips(6810), twips(6345));
 
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
@@ -67,17 +75,34 @@ StartBanner::StartBanner(AppState &app, QWidget *parent)
     m_logo = new Picture(QStringLiteral("Image1"), this);
     m_logo->setPixmap(makeLogo(twips(1500), twips(700), QStringLiteral("Q")));
     m_logo->resize(twips(1500), twips(700));
+    resize(twips(kWidth), twips(kHeight));
 }
 
 void StartBanner::showEvent(QShowEvent *event)
 {
-    // Centre on the screen, then show the version.
+    // Show the version, take the size the texts need, then centre on the
+    // screen.
+    m_version->setText(QStringLiteral("Version ") + m_app.versionText);
+    fitToTexts();
     if (const QScreen *screen = this->screen()) {
         const QRect area = screen->geometry();
-        move(area.left() + (area.width() - twips(6810)) / 2, area.top() + (area.height() - twips(6345)) / 2);
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
-    m_version->setText(QStringLiteral("Version ") + m_app.versionText);
     QWidget::showEvent(event);
+}
+
+void StartBanner::fitToTexts()
+{
+    // The design size, or larger when the texts need more room in the fonts
+    // in use: the frame as wide as its widest line and as tall as its texts
+    // at that width (the title wraps).
+    const QSize around(twips(kFrameMargins.width()), twips(kFrameMargins.height()));
+    const int width = std::max(twips(kWidth), m_frame->minimumSizeHint().width() + around.width());
+    const int frameWidth = width - around.width();
+    const int frameHeight = m_frame->hasHeightForWidth() ? m_frame->heightForWidth(frameWidth)
+                                                          : m_frame->minimumSizeHint().height();
+    setMinimumSize(width, std::max(twips(kHeight), frameHeight + around.height()));
+    resize(minimumSize());
 }
 
 void StartBanner::resizeEvent(QResizeEvent *event)

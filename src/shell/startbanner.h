@@ -25,6 +25,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void fitToTexts();
+
     AppState &m_app;
     QFrame *m_frame;
     Picture *m_logo;

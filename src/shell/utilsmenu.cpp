@@ -10,51 +10,82 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
-constexpr int kButtonLeft = 240;
+// Design sizes in twips: the tool buttons, the unit buttons, the language
+// list, and the picture with its distance from the bottom-right corner.
+// The frames' own borders add about 45 twips on each side to the margins.
+constexpr int kButtonMargin = 180;
 constexpr int kButtonWidth = 3600;
 constexpr int kButtonHeight = 480;
+constexpr int kButtonSpacing = 120;
+constexpr int kUnitButtonWidth = 1920;
+constexpr int kUnitMargin = 120;
+constexpr int kMargin = 240;
+constexpr int kGap = 60;
+constexpr int kListWidth = 2400;
+constexpr int kListHeight = 315;
+constexpr int kListFromRight = 3000;
+constexpr int kListTopWhenLow = 2000;
+constexpr int kPictureWidth = 1200;
+constexpr int kPictureHeight = 800;
+constexpr int kPictureFromRight = 1500;
+constexpr int kPictureFromBottom = 1000;
 } // namespace
 
 UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
 {
     setObjectName(QStringLiteral("UtilsMenu"));
-    setMinimumSize(twips(9600) / 2, twips(6000) / 2);
+
+    // The two frames stand side by side at the top left and are as large as
+    // their buttons and captions need; the language list and the picture are
+    // placed from the right edge (placeListAndPicture).
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(twips(kMargin), twips(kMargin), twips(kMargin), twips(kMargin));
+    layout->setSpacing(twips(kMargin));
 
     m_frameMenu = new QGroupBox(this);
     m_frameMenu->setObjectName(QStringLiteral("FrameMenu"));
-    m_frameMenu->setGeometry(twips(240), twips(240), twips(kButtonWidth + 2 * kButtonLeft), twips(4625));
-
-    QPushButton *vel = addToolButton(QStringLiteral("CmdMenuVel"), 360);
-    QPushButton *press = addToolButton(QStringLiteral("CmdMenuPress"), 960);
-    QPushButton *size = addToolButton(QStringLiteral("CmdMenuSize"), 1560);
-    QPushButton *payback = addToolButton(QStringLiteral("CmdVeldrixPayBack"), 2160);
-    QPushButton *probe = addToolButton(QStringLiteral("CmdMenuProbe"), 2760);
-    QPushButton *convert = addToolButton(QStringLiteral("CmdMenuConvert"), 3360);
-    QPushButton *metersel = addToolButton(QStringLiteral("CmdMetersel"), 3960);
+    auto *tools = new QVBoxLayout(m_frameMenu);
+    tools->setContentsMargins(twips(kButtonMargin), twips(60), twips(kButtonMargin), twips(135));
+    tools->setSpacing(twips(kButtonSpacing));
+    QPushButton *vel = addToolButton(QStringLiteral("CmdMenuVel"));
+    QPushButton *press = addToolButton(QStringLiteral("CmdMenuPress"));
+    QPushButton *size = addToolButton(QStringLiteral("CmdMenuSize"));
+    QPushButton *payback = addToolButton(QStringLiteral("CmdVeldrixPayBack"));
+    QPushButton *probe = addToolButton(QStringLiteral("CmdMenuProbe"));
+    QPushButton *convert = addToolButton(QStringLiteral("CmdMenuConvert"));
+    QPushButton *metersel = addToolButton(QStringLiteral("CmdMetersel"));
 
     m_frameUnits = new QGroupBox(this);
     m_frameUnits->setObjectName(QStringLiteral("FrameUnits"));
-    m_frameUnits->setGeometry(twips(4800), twips(240), twips(2400), twips(1560));
+    auto *units = new QVBoxLayout(m_frameUnits);
+    units->setContentsMargins(twips(kUnitMargin), twips(60), twips(kUnitMargin), twips(135));
+    units->setSpacing(twips(60));
     auto *metric = new QPushButton(m_frameUnits);
     metric->setObjectName(QStringLiteral("CmdMetric"));
-    metric->setGeometry(twips(240), twips(360), twips(1920), twips(480));
     auto *imperial = new QPushButton(m_frameUnits);
     imperial->setObjectName(QStringLiteral("CmdImperial"));
-    imperial->setGeometry(twips(240), twips(900), twips(1920), twips(480));
+    units->addWidget(metric);
+    units->addWidget(imperial);
+
+    layout->addWidget(m_frameMenu, 0, Qt::AlignTop);
+    layout->addWidget(m_frameUnits, 0, Qt::AlignTop);
+    layout->addStretch(1);
 
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("CmbLanguage"));
     m_language->setEditable(true);
     m_language->setInsertPolicy(QComboBox::NoInsert);
-    m_language->resize(twips(2400), twips(315) + 8);
 
     m_picture = new Picture(QStringLiteral("Picture1"), this);
-    m_picture->setPixmap(makeLogo(twips(1200), twips(800), QStringLiteral("Q")));
-    m_picture->resize(twips(1200), twips(800));
+    m_picture->setPixmap(makeLogo(twips(kPictureWidth), twips(kPictureHeight), QStringLiteral("Q")));
+    m_picture->resize(twips(kPictureWidth), twips(kPictureHeight));
 
     // Tool buttons: set the velocity screen's tool flags (velocity,
     // pressure-loss, meter-size, payback), then open its screen.
@@ -104,11 +135,11 @@ UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
     ev::onChoose(m_language, [this] { chooseLanguage(); });
 }
 
-QPushButton *UtilsMenu::addToolButton(const QString &name, int top)
+QPushButton *UtilsMenu::addToolButton(const QString &name)
 {
     auto *button = new QPushButton(m_frameMenu);
     button->setObjectName(name);
-    button->setGeometry(twips(kButtonLeft), twips(top), twips(kButtonWidth), twips(kButtonHeight));
+    m_frameMenu->layout()->addWidget(button);
     return button;
 }
 
@@ -131,6 +162,13 @@ void UtilsMenu::applyTexts()
     caption("CmdMenuConvert", 85);
     caption("CmdMetersel", 121);
     caption("CmdVeldrixPayBack", 140);
+    for (QPushButton *button : m_frameMenu->findChildren<QPushButton *>())
+        keepDesignSize(button, twips(kButtonWidth), twips(kButtonHeight));
+    for (QPushButton *button : m_frameUnits->findChildren<QPushButton *>())
+        keepDesignSize(button, twips(kUnitButtonWidth), twips(kButtonHeight));
+    // New captions may have resized the frames: the list follows them.
+    layout()->activate();
+    placeListAndPicture();
 }
 
 void UtilsMenu::fillLanguageList()
@@ -152,12 +190,47 @@ void UtilsMenu::chooseLanguage()
     m_main.switchLanguage(QString::fromLatin1(language->file));
 }
 
+QSize UtilsMenu::minimumSizeHint() const
+{
+    // Room for the frames, for the language list at its lower place beside
+    // the tool frame, and for the picture below the tool frame.
+    const QSize frames = layout()->minimumSize();
+    const int listLeft = layout()->contentsMargins().left() + m_frameMenu->minimumSizeHint().width() + twips(kGap);
+    const int width = std::max(frames.width(), listLeft + listSize().width() + twips(kListFromRight - kListWidth));
+    const int height = std::max({frames.height(), listTopWhenLow() + listSize().height(),
+                                 layout()->contentsMargins().top() + m_frameMenu->minimumSizeHint().height()}) +
+                       twips(kPictureFromBottom);
+    return QSize(width, height);
+}
+
+QSize UtilsMenu::listSize() const
+{
+    return QSize(twips(kListWidth), twips(kListHeight) + 8).expandedTo(m_language->sizeHint());
+}
+
+int UtilsMenu::listTopWhenLow() const
+{
+    // Its design place, or lower when a larger font makes the units frame
+    // reach it.
+    return std::max(twips(kListTopWhenLow),
+                    layout()->contentsMargins().top() + m_frameUnits->sizeHint().height() + twips(kGap));
+}
+
+void UtilsMenu::placeListAndPicture()
+{
+    // The picture keeps its distance from the bottom-right corner. The list
+    // keeps its right edge at a fixed distance from the window's; it stands
+    // in the top row while it clears the units frame, and otherwise under it.
+    m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));
+    const QSize list = listSize();
+    m_language->resize(list);
+    const int left = width() - twips(kListFromRight - kListWidth) - list.width();
+    const bool clear = left >= m_frameUnits->geometry().right() + twips(kGap);
+    m_language->move(left, clear ? twips(kMargin) : listTopWhenLow());
+}
+
 void UtilsMenu::resizeEvent(QResizeEvent *event)
 {
-    const int w = toTwips(width());
-    const int h = toTwips(height());
-    m_picture->move(twips(w - 1500), twips(h - 1000));
-    const int left = w - 3000;
-    m_language->move(twips(left), twips(left < 5980 ? 2000 : 240));
+    placeListAndPicture();
     QWidget::resizeEvent(event);
 }

@@ -21,12 +21,17 @@ public:
     // Shows the loaded language's name and offers the eight languages.
     void fillLanguageList();
 
+    QSize minimumSizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void chooseLanguage();
-    QPushButton *addToolButton(const QString &name, int top);
+    QPushButton *addToolButton(const QString &name);
+    QSize listSize() const;
+    int listTopWhenLow() const;
+    void placeListAndPicture();
 
     AppState &m_app;
     MDIForm1 &m_main;

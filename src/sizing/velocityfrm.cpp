@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +37,40 @@ constexpr int kPictureHeight = 800;
 // bottom-right corner.
 constexpr int kPictureFromRight = 1500;
 constexpr int kPictureFromBottom = 1000;
+// Margins and the spacing between frames, tight enough for the pressure-loss
+// tool (the tallest) and the picture's strip to fit the main window at its
+// design size.
+constexpr int kMargin = 120;
+constexpr int kTopMargin = 30;
+constexpr int kSpacing = 45;
+
+// Scrolls only up and down: it asks for the width its content needs, so that
+// a large font or a long caption widens the screen instead of hiding its
+// right-hand side.
+class VerticalScrollArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize minimumSizeHint() const override
+    {
+        QSize hint = QScrollArea::minimumSizeHint();
+        if (widget())
+            hint.setWidth(widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() +
+                          2 * frameWidth());
+        return hint;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The content was laid out anew (a frame shown, a caption changed):
+        // the width it needs may have changed.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
 
 QLineEdit *textBox(QWidget *parent, const char *name)
 {
@@ -109,8 +145,7 @@ void setShown(std::initializer_list<QWidget *> widgets, bool shown)
 // bore and widening again, with the included angle marked.
 QPixmap reducerSketch(int width, int height)
 {
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = blankPixmap(width, height);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0, 51, 153), 1.5));
@@ -149,7 +184,7 @@ void Velocityfrm::build()
 {
     // The screen scrolls when its frames need more room than the window
     // gives (large fonts, long captions); at the design size it does not.
-    auto *scroll = new QScrollArea(this);
+    auto *scroll = new VerticalScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
@@ -160,8 +195,8 @@ void Velocityfrm::build()
     screenLayout->addWidget(scroll);
 
     auto *outer = new QVBoxLayout(content);
-    outer->setContentsMargins(twips(120), twips(60), twips(120), twips(60));
-    outer->setSpacing(twips(60));
+    outer->setContentsMargins(twips(kMargin), twips(kTopMargin), twips(kMargin), twips(kSpacing));
+    outer->setSpacing(twips(kSpacing));
     auto *titleRow = new QHBoxLayout;
     auto *title = labelBox(content, "TxtTitle");
     QFont titleFont = title->font();
@@ -188,9 +223,19 @@ void Velocityfrm::build()
         outer->addWidget(f);
     outer->addStretch(1);
 
-    m_picture = new Picture(QStringLiteral("Picture1"), this);
+    // The picture stands in a strip of its own under the frames, at its
+    // distance from the bottom-right corner: it never covers a frame, and
+    // when the frames need more room than the window gives, it scrolls with
+    // them below the last one.
+    m_picture = new Picture(QStringLiteral("Picture1"), content);
     m_picture->setPixmap(makeLogo(twips(kPictureWidth), twips(kPictureHeight), QStringLiteral("Q")));
-    m_picture->resize(twips(kPictureWidth), twips(kPictureHeight));
+    m_picture->setFixedSize(twips(kPictureWidth), twips(kPictureHeight));
+    auto *pictureRow = new QHBoxLayout;
+    pictureRow->setContentsMargins(0, 0, twips(kPictureFromRight - kPictureWidth - kMargin),
+                                   twips(kPictureFromBottom - kPictureHeight - kSpacing));
+    pictureRow->addStretch(1);
+    pictureRow->addWidget(m_picture);
+    outer->addLayout(pictureRow);
 }
 
 QGroupBox *Velocityfrm::buildFlowFrame(QWidget *parent)
@@ -952,11 +997,4 @@ void Velocityfrm::showEvent(QShowEvent *event)
         window()->setWindowTitle(m_app.slot(1));
     m_shown = true;
     QWidget::showEvent(event);
-}
-
-void Velocityfrm::resizeEvent(QResizeEvent *event)
-{
-    m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));
-    m_picture->raise();
-    QWidget::resizeEvent(event);
 }

@@ -51,7 +51,6 @@ public:
     void setTrace(std::function<void(const QString &)> trace) { m_trace = std::move(trace); }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -1,0 +1,117 @@
+// Every screen and tool with a 14-point font, in English and Magyar, metric
+// and imperial: each caption, text, option, button and frame title shows
+// whole, and no two controls overlap.
+#include "screenfixture.h"
+#include "shell/mdiform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyleOptionFrame>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// A Screen (-1: the main window with the tool menu), and the velocity screen's
+// tool (0 velocity, 1 pressure loss, 2 meter size, 3 payback) or probe model.
+struct Case { int screen, option; };
+
+bool fits(const QSize &needed, const QWidget *w) { return needed.boundedTo(w->size()) == needed; }
+
+// The text a control cuts, or nothing when it shows it whole. A text box
+// shows its text in its contents less the two pixels it keeps free each side.
+QString cutText(const QWidget *w)
+{
+    if (auto *box = qobject_cast<const QLineEdit *>(w)) {
+        QStyleOptionFrame frame;
+        frame.initFrom(box);
+        frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+        const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box) - box->textMargins();
+        return box->fontMetrics().horizontalAdvance(box->text()) < room.width() - 4 ? QString() : box->text();
+    }
+    if (auto *frame = qobject_cast<const QGroupBox *>(w))
+        return fits(frame->minimumSizeHint(), frame) ? QString() : frame->title();
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        return label->wordWrap() || fits(label->minimumSizeHint(), label) ? QString() : label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(w))
+        return fits(button->sizeHint(), button) ? QString() : button->text();
+    return {};
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Case)
+
+class TestScale : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setFont(QFont(QApplication::font().family(), 14)); }
+
+    void everyTextWholeNothingOverlapping_data()
+    {
+        QTest::addColumn<Case>("screen");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("metric");
+        const int velocity = int(Screen::Velocity), probe = int(Screen::Probe);
+        const std::pair<const char *, Case> cases[] = {
+            {"main window", {-1, 0}}, {"converter", {int(Screen::Converter), 0}},
+            {"selection", {int(Screen::MeterSelection), 0}}, {"probe", {probe, 0}}, {"probe Lumbrin", {probe, 2}},
+            {"velocity", {velocity, 0}}, {"pressure loss", {velocity, 1}}, {"meter size", {velocity, 2}},
+            {"payback", {velocity, 3}}};
+        for (const char *language : {"English.txt", "Hungary.txt"})
+            for (bool metric : {true, false})
+                for (const auto &[name, c] : cases)
+                    QTest::addRow("%s %s %s", name, language, metric ? "metric" : "imperial")
+                        << c << QString::fromLatin1(language) << metric;
+    }
+    void everyTextWholeNothingOverlapping()
+    {
+        QFETCH(Case, screen);
+        QFETCH(QString, language);
+        QFETCH(bool, metric);
+        QTemporaryDir dir;
+        TestApp shell(screen.screen < 0 ? QString() : language, metric);
+        std::unique_ptr<QWidget> root;
+        if (screen.screen < 0) {
+            QFile::copy(shippedLanguageDir() + u'/' + language, dir.filePath("langutil.txt"));
+            shell.app.languageDir = QDir(dir.path());
+            auto *main = new MDIForm1(shell.app);
+            root.reset(main);
+            QVERIFY(main->start());
+            control<QAbstractButton>(main, metric ? "CmdMetric" : "CmdImperial")->click();
+        } else {
+            const int tool = screen.option;
+            shell.app.velocityMode = tool == 0 || tool == 3;
+            shell.app.pressureLossMode = tool == 1;
+            shell.app.meterSizeMode = tool == 2;
+            shell.app.paybackMode = tool == 3;
+            root.reset(createScreen(Screen(screen.screen), shell.app));
+            if (Screen(screen.screen) == Screen::Probe)
+                control<QAbstractButton>(root.get(), indexedName(u"OptProbeType", screen.option))->click();
+            root->show();
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(root.get()));
+
+        QList<const QWidget *> controls;
+        for (const QWidget *w : root->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(root.get()))
+                continue;
+            // A list's own text box has no name: it is reported by the list's.
+            const QString name = w->objectName().isEmpty() ? w->parentWidget()->objectName() : w->objectName();
+            QVERIFY2(cutText(w).isEmpty(), qPrintable(name + QStringLiteral(": ") + cutText(w)));
+            if (!w->objectName().isEmpty() && (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QLabel *>(w)
+                                               || qobject_cast<const QAbstractButton *>(w)
+                                               || qobject_cast<const QComboBox *>(w)))
+                controls << w;
+        }
+        auto place = [&root](const QWidget *w) { return QRect(w->mapTo(root.get(), QPoint()), w->size()); };
+        for (qsizetype i = 0; i < controls.size(); ++i)
+            for (qsizetype j = i + 1; j < controls.size(); ++j)
+                QVERIFY2(!place(controls[i]).intersects(place(controls[j])),
+                         qPrintable(controls[i]->objectName() + QStringLiteral(" overlaps ") + controls[j]->objectName()));
+    }
+};
+
+QTEST_MAIN(TestScale)
+#include "tst_scale.moc"
