@@ -24,7 +24,9 @@ constexpr int kButtonMargin = 180;
 constexpr int kButtonWidth = 3600;
 constexpr int kButtonHeight = 480;
 constexpr int kButtonSpacing = 120;
-constexpr int kUnitButtonWidth = 1920;
+// The unit buttons are narrow enough that the units frame ends before the
+// language list's top place (kListClearLeft) at the design font.
+constexpr int kUnitButtonWidth = 1200;
 constexpr int kUnitMargin = 120;
 constexpr int kMargin = 240;
 constexpr int kGap = 60;
@@ -32,6 +34,8 @@ constexpr int kListWidth = 2400;
 constexpr int kListHeight = 315;
 constexpr int kListFromRight = 3000;
 constexpr int kListTopWhenLow = 2000;
+// The list stands in the top row when its left edge is at least here.
+constexpr int kListClearLeft = 5980;
 constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 800;
 constexpr int kPictureFromRight = 1500;
@@ -47,7 +51,7 @@ UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
     // placed from the right edge (placeListAndPicture).
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(twips(kMargin), twips(kMargin), twips(kMargin), twips(kMargin));
-    layout->setSpacing(twips(kMargin));
+    layout->setSpacing(twips(kButtonSpacing));
 
     m_frameMenu = new QGroupBox(this);
     m_frameMenu->setObjectName(QStringLiteral("FrameMenu"));
@@ -220,12 +224,13 @@ void UtilsMenu::placeListAndPicture()
 {
     // The picture keeps its distance from the bottom-right corner. The list
     // keeps its right edge at a fixed distance from the window's; it stands
-    // in the top row while it clears the units frame, and otherwise under it.
+    // in the top row from its design threshold on, and later when a larger
+    // font widens the units frame beyond it; otherwise under it.
     m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));
     const QSize list = listSize();
     m_language->resize(list);
     const int left = width() - twips(kListFromRight - kListWidth) - list.width();
-    const bool clear = left >= m_frameUnits->geometry().right() + twips(kGap);
+    const bool clear = left >= std::max(twips(kListClearLeft), m_frameUnits->geometry().right() + twips(kGap));
     m_language->move(left, clear ? twips(kMargin) : listTopWhenLow());
 }
 

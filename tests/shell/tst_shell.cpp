@@ -248,10 +248,12 @@ private slots:
         UtilsMenu *menu = m_main->toolMenu();
         auto *list = find<QComboBox>("CmbLanguage");
         menu->parentWidget()->showNormal();
+        // Below 8980 twips (its left edge below 5980) under the units frame,
+        // from there on in the top row.
         menu->resize(twips(8970), twips(6000));
-        const int narrowTop = list->y();
-        menu->resize(twips(12000), twips(6000));
-        QVERIFY(list->y() < narrowTop);
+        QCOMPARE(list->y(), twips(2000));
+        menu->resize(twips(9000), twips(6000));
+        QCOMPARE(list->y(), twips(240));
     }
 };
 
