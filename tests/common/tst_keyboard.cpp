@@ -1,10 +1,9 @@
 // Every screen without a mouse: Tab walks the controls in the order they
-// stand, every control a user can reach has a name a screen reader can say,
-// and the print picture and Ctrl+P print.
+// stand, and the print picture and Ctrl+P print. (Names for screen readers
+// are checked with the layouts, in tst_scale.)
 #include "screenfixture.h"
 #include "sizing/velocityfrm.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QtTest>
@@ -112,31 +111,6 @@ private slots:
                 break;
         }
         QCOMPARE(walked, order);
-    }
-
-    // Every reachable control has a name to read out, in two languages.
-    void accessibleNames_data()
-    {
-        QTest::addColumn<Case>("screen");
-        QTest::addColumn<QString>("language");
-        for (const char* language : { "English.txt", "Hungary.txt" }) {
-            const QString l = QString::fromLatin1(language);
-            QTest::addRow("converter %s", language) << Case { Screen::Converter, 0 } << l;
-            QTest::addRow("selection %s", language) << Case { Screen::MeterSelection, 0 } << l;
-            QTest::addRow("probe %s", language) << Case { Screen::Probe, 0 } << l;
-            for (int tool = 0; tool < 4; ++tool)
-                QTest::addRow("velocity tool %d %s", tool, language) << Case { Screen::Velocity, tool } << l;
-        }
-    }
-    void accessibleNames()
-    {
-        QFETCH(Case, screen);
-        QFETCH(QString, language);
-        auto s = open(screen, language);
-        for (QWidget* w : reachable(s->screen.get())) {
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
-            QVERIFY2(face && !face->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
-        }
     }
 
     // The print picture takes the focus and prints on Enter or Space; Ctrl+P

@@ -1,9 +1,11 @@
 // Every screen and tool with a 14-point font, in English and Magyar, metric
 // and imperial: each caption, text, option, button and frame title shows
-// whole, and no two controls overlap.
+// whole, no two controls overlap, and every control a user reaches has a name
+// a screen reader can say.
 #include "screenfixture.h"
 #include "shell/mdiform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -100,6 +102,10 @@ private slots:
             // A list's own text box has no name: it is reported by the list's.
             const QString name = w->objectName().isEmpty() ? w->parentWidget()->objectName() : w->objectName();
             QVERIFY2(cutText(w).isEmpty(), qPrintable(name + QStringLiteral(": ") + cutText(w)));
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->objectName().isEmpty()) {
+                QAccessibleInterface *face = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(w));
+                QVERIFY2(face && !face->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(name + " has no name"));
+            }
             if (!w->objectName().isEmpty() && (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QLabel *>(w)
                                                || qobject_cast<const QAbstractButton *>(w)
                                                || qobject_cast<const QComboBox *>(w)))
