@@ -1,26 +1,21 @@
-// The event layer: for each user or code action, which handlers run and how
-// often. Every wrapper is wired on one small screen; a row performs one action
-// and lists the handlers that must have run (all others must not).
+// The event layer: for each user or code action, which handlers run and how often. Every wrapper is wired on one small
+// screen; a row performs one action and lists the handlers that must have run (all others must not).
 #include "common/events.h"
 #include "common/widgets.h"
 
 #include <QAbstractItemView>
-#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtTest>
-#include <functional>
 
 namespace {
 
 struct Screen : QWidget {
-    QLineEdit *box = new QLineEdit(this);
-    QLineEdit *other = new QLineEdit(this);
+    QLineEdit *box = new QLineEdit(this), *other = new QLineEdit(this);
     QComboBox *list = new QComboBox(this);
-    QRadioButton *option0 = new QRadioButton(QStringLiteral("a"), this);
-    QRadioButton *option1 = new QRadioButton(QStringLiteral("b"), this);
+    QRadioButton *option0 = new QRadioButton("a", this), *option1 = new QRadioButton("b", this);
     QCheckBox *tick = new QCheckBox(this);
     QPushButton *button = new QPushButton(this);
     Picture *picture = new Picture(QStringLiteral("Image1"), this);
@@ -52,8 +47,8 @@ struct Screen : QWidget {
     QString ran() const
     {
         QStringList out;
-        for (auto it = runs.begin(); it != runs.end(); ++it)
-            out << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+        for (auto [handler, count] : runs.asKeyValueRange())
+            out << QStringLiteral("%1 %2").arg(handler).arg(count);
         return out.join(QStringLiteral(", "));
     }
     // A choice from the open list, as the user makes it with the keyboard.
@@ -67,13 +62,13 @@ struct Screen : QWidget {
 };
 
 using Action = std::function<void(Screen &)>;
+// A preparation (before the handlers are counted), an action, and the handlers the action must run, with counts.
+struct Row { const char *name; Action prepare, action; const char *ran; };
 
 // A mouse click on the round or square mark of an option or check box.
 void clickIndicator(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Action)
 
 class TestEvents : public QObject
 {
@@ -81,15 +76,13 @@ class TestEvents : public QObject
 private slots:
     void handlersRun_data()
     {
-        QTest::addColumn<Action>("prepare"); // before the handlers are counted
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("ran");
+        QTest::addColumn<Row>("row");
         const Action none = [](Screen &) {};
         const Action focusList = [](Screen &s) { s.list->setFocus(); };
         const Action text5 = [](Screen &s) { s.box->setText("5"); };
         const Action listX = [](Screen &s) { ev::setComboText(s.list, "x"); };
         const Action option1 = [](Screen &s) { s.option1->click(); };
-        const struct { const char *name; Action prepare, action; const char *ran; } rows[] = {
+        const Row rows[] = {
             {"typing two characters", none, [](Screen &s) { QTest::keyClicks(s.box, "12"); }, "change 2"},
             {"text set from code", none, text5, "change 1"},
             {"same text set again", text5, text5, ""},
@@ -109,69 +102,53 @@ private slots:
             {"list choice from code", none, [](Screen &s) { ev::choose(s.list, 1); }, "choose 1"},
             // The box shows what was typed: no completion into a list item.
             {"typing into a list", [](Screen &s) { ev::setComboText(s.list, ""), s.list->setFocus(); },
-             [](Screen &s) {
-                 QTest::keyClicks(s.list, "Li");
-                 s.runs["shown " + s.list->currentText()]++;
-             },
+             [](Screen &s) { QTest::keyClicks(s.list, "Li"), s.runs["shown " + s.list->currentText()]++; },
              "shown Li 1, type 2"},
             {"list text set from code", none, listX, "type 1"},
             {"same list text set again", listX, listX, ""},
             {"list opened and closed", focusList,
-             [](Screen &s) {
-                 s.list->showPopup();
-                 QTest::keyClick(s.list->view(), Qt::Key_Escape);
-             },
-             ""},
-            {"Tab out of a list", focusList, [](Screen &s) { QTest::keyClick(s.list, Qt::Key_Tab); }, "list focus lost 1"},
-            {"list open, then another box clicked", focusList,
-             [](Screen &s) {
-                 s.list->showPopup();
-                 s.other->setFocus(Qt::MouseFocusReason);
-             },
+             [](Screen &s) { s.list->showPopup(), QTest::keyClick(s.list->view(), Qt::Key_Escape); }, ""},
+            {"Tab out of a list", focusList, [](Screen &s) { QTest::keyClick(s.list, Qt::Key_Tab); },
              "list focus lost 1"},
+            {"list open, then another box clicked", focusList,
+             [](Screen &s) { s.list->showPopup(), s.other->setFocus(Qt::MouseFocusReason); }, "list focus lost 1"},
             {"focus moved from a box by code", [](Screen &s) { s.box->setFocus(); },
              [](Screen &s) { s.other->setFocus(); }, "box focus lost 1"},
         };
         for (const auto &r : rows)
-            QTest::newRow(r.name) << r.prepare << r.action << QString::fromLatin1(r.ran);
+            QTest::newRow(r.name) << r;
     }
     void handlersRun()
     {
-        QFETCH(Action, prepare);
-        QFETCH(Action, action);
-        QFETCH(QString, ran);
+        QFETCH(Row, row);
         Screen s;
         s.show();
         QVERIFY(QTest::qWaitForWindowActive(&s));
         s.other->setFocus(); // a box whose focus loss nobody watches
-        prepare(s);
+        row.prepare(s);
         s.runs.clear();
-        action(s);
-        QCOMPARE(s.ran(), ran);
+        row.action(s);
+        QCOMPARE(s.ran(), QString::fromLatin1(row.ran));
     }
 
-    // Another window taking the focus (a message box, a second screen) is no
-    // loss of focus for the control: a handler that shows a message box must
-    // not run again because of it.
+    // Another window taking the focus (a message box, a second screen) is no focus loss for the control.
     void otherWindowTakesNoFocusLoss()
     {
         QMdiArea area;
-        auto *first = new Screen;
-        auto *second = new Screen;
-        area.addSubWindow(first)->show();
-        area.addSubWindow(second)->show();
+        Screen *screens[] = {new Screen, new Screen};
+        for (Screen *s : screens)
+            area.addSubWindow(s)->show();
         area.show();
         QVERIFY(QTest::qWaitForWindowActive(&area));
-        first->box->setFocus();
-        second->box->setFocus();
-        QWidget dialog;
-        auto *answer = new QLineEdit(&dialog);
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        answer->setFocus();
-        QCOMPARE(QApplication::focusWidget(), answer);
-        QCOMPARE(first->ran() + second->ran(), QString());
+        for (Screen *s : screens)
+            s->box->setFocus();
+        QLineEdit answer; // a dialog's answer box, in a window of its own
+        answer.show();
+        answer.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&answer));
+        answer.setFocus();
+        QCOMPARE(QApplication::focusWidget(), &answer);
+        QCOMPARE(screens[0]->ran() + screens[1]->ran(), QString());
     }
 };
 

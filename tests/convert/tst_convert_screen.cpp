@@ -1,16 +1,11 @@
-// The converter screen driven as a user drives it: choosing units from the
-// lists, typing into the boxes, answering the specific-gravity question.
+// The converter screen driven as a user drives it: units chosen, values typed, the specific-gravity question answered.
 #include "common/events.h"
-#include "common/widgets.h"
 #include "convert/convertfrm.h"
 #include "screenfixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QSet>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
@@ -19,14 +14,9 @@ const QString kKept = QStringLiteral("<kept>");
 const QColor kLightBlue(192, 192, 255);
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
-// A fresh program state and converter in one language. A quantity's controls
-// are Txt<stem>IP, Cmb<stem>IP, Txt<stem>OP and Cmb<stem>OP.
+// A converter in one language; a quantity's controls are Txt<stem>IP, Cmb<stem>IP, Txt<stem>OP and Cmb<stem>OP.
 struct Converter : ScreenFixture {
-    explicit Converter(const QString &language = QStringLiteral("English.txt"))
-        : ScreenFixture(Screen::Converter, language)
-    {
-    }
-    QLineEdit *box(const QString &name) const { return find(name); }
+    explicit Converter(const QString &language = "English.txt") : ScreenFixture(Screen::Converter, language) {}
     QComboBox *list(const QString &name) const { return find<QComboBox>(name); }
     // Chooses the units at these positions (1 = first item); 0 leaves the prompt.
     void chooseUnits(const QString &stem, int in, int out) const
@@ -39,41 +29,26 @@ struct Converter : ScreenFixture {
     void type(const QString &stem, const QStringList &keystrokes) const
     {
         for (const QString &text : keystrokes)
-            box("Txt" + stem + "IP")->setText(text);
+            ScreenFixture::type("Txt" + stem + "IP", text);
     }
-    QString output(const QString &stem) const { return box("Txt" + stem + "OP")->text(); }
+    QString output(const QString &stem) const { return text("Txt" + stem + "OP"); }
     QColor frameColour(const QString &stem) const
     {
-        QWidget *w = box("Txt" + stem + "IP");
+        QWidget *w = find("Txt" + stem + "IP");
         while (!qobject_cast<QGroupBox *>(w))
             w = w->parentWidget();
         return w->palette().color(QPalette::Window);
     }
 };
 
-// Units chosen by list position, keystrokes typed (separated by '|'), the
-// output expected after the last one (kKept: what it showed before it).
-struct Typing {
-    QString stem;
-    int in, out;
-    QString keys, expected;
-    QString language = QStringLiteral("English.txt");
-    QLocale locale = kEnglish;
+// Units by list position, keystrokes typed ('|' between), the output after the last (kKept: the one before it).
+struct Typing { QString stem; int in, out; QString keys, expected, language = "English.txt"; QLocale locale = kEnglish;
 };
-
-struct Gravity {
-    QString sg;
-    QStringList answers;
-    int in, out;
-    QString expected;
-    int questions;
-    QString sgAfter;
-};
+// Ten typed in viscosity units `in` and `out` (1 centipoise, 8 centistokes) with the S.G. box holding `sg`; the dialog
+// gets `answers` in turn (a cancel when they run out); the output, the questions asked and the S.G. after.
+struct Gravity { QString sg; QStringList answers; int in, out; QString expected; int questions; QString sgAfter; };
 
 } // namespace
-
-Q_DECLARE_METATYPE(Typing)
-Q_DECLARE_METATYPE(Gravity)
 
 class TestConvertScreen : public QObject
 {
@@ -89,14 +64,12 @@ private slots:
                           qPrintable(t.stem), t.in, t.out, qPrintable(t.keys.left(12)))
                 << t;
         };
-        // Worked examples. The units are chosen by list position, so the
-        // first row of each quantity again in German proves that units are
-        // recognised from the loaded language's names.
+        // Worked examples. The units are chosen by list position, so the first row of each quantity again in German
+        // proves that units are recognised from the loaded language's names.
         static const Typing examples[] = {
             // 32-bit factors; the volume's US gallon is 3.7854 litres.
             {"Area", 4, 1, "1", "4046.855957"}, {"Area", 1, 2, "1", "10.763915"}, {"Volume", 1, 5, "1", "264.172882"},
-            // A mile's rounding noise above 63360 inches is dropped, a real fraction
-            // is not; the same unit copies the text; the prompt is no unit.
+            // A mile's noise above 63360 inches is dropped, a real fraction is not; one unit copies; a prompt is none.
             {"Length", 7, 2, "1", "63360"}, {"Length", 3, 2, "5280", "63360"}, {"Length", 4, 4, "63360.5", "63360.5"},
             {"Length", 3, 2, "1", "12."},   {"Length", 6, 7, "1", "0.6214"},  {"Length", 4, 4, "0", "0"},
             {"Length", 0, 0, "5", "0."},    {"Length", 0, 0, "0", ""},
@@ -112,18 +85,15 @@ private slots:
             {"Temp", 1, 2, "100", "212"}, {"Temp", 3, 1, "0", "-273.15"}, {"Temp", 3, 2, "300", "80.33"},
             {"Temp", 2, 1, "-40", "-40"}, {"Temp", 1, 1, "007", "007"},   {"Temp", 0, 0, "5", ""},
         };
-        QSet<QString> germanDone;
-        for (Typing t : examples) {
+        for (size_t i = 0; i < std::size(examples); ++i) {
+            Typing t = examples[i];
             add(t);
-            if (!germanDone.contains(t.stem)) {
-                germanDone.insert(t.stem);
-                t.language = QStringLiteral("German.txt");
+            t.language = QStringLiteral("German.txt");
+            if (i == 0 || t.stem != examples[i - 1].stem)
                 add(t);
-            }
         }
-        // Hostile input after a good value: a value too large for a double, or
-        // an overflowing result, never shows; a text that reads as 0 follows
-        // the frame's rule for 0.
+        // Hostile input after a good value: a value too large for a double, or an overflowing result, never shows; a
+        // text that reads as 0 follows the frame's rule for 0.
         static const Typing zeroRules[] = {
             {"Length", 6, 1, "", kKept},   {"Area", 3, 1, "", kKept},  {"Volume", 6, 3, "", kKept},
             {"Velocity", 1, 4, "", kKept}, {"Press", 1, 5, "", kKept}, {"Visc", 2, 1, "", kKept},
@@ -136,8 +106,7 @@ private slots:
         }
         add({"Flow", 13, 1, "2|-1e308", kKept});
         add({"Length", 4, 4, "2|1e400", "1e400"}); // same unit: the text itself
-        // With a comma as the decimal point the results use it, and the two
-        // rules that read a number text back still work.
+        // With a comma as the decimal point results use it, and the rules that read a result back still work.
         const QLocale de(QLocale::German, QLocale::Germany);
         add({"Temp", 3, 2, "300", "80,33", "English.txt", de});
         add({"Length", 7, 2, "1", "63360", "English.txt", de});
@@ -157,35 +126,29 @@ private slots:
         QCOMPARE(c.output(row.stem), row.expected == kKept ? before : row.expected);
     }
 
-    // After loading: empty boxes, read-only outputs, each list showing its
-    // prompt with no unit chosen, names composed with their literal pieces.
-    void loadedState()
+    // After loading: empty boxes, read-only outputs, each list showing its prompt with no unit chosen, names composed
+    // with their literal pieces; then unit names typed into the lists.
+    void loadedStateAndTypedUnits()
     {
         Converter c;
         const std::pair<const char *, int> prompts[] = {
             {"Length", 4}, {"Area", 84}, {"Flow", 11},    {"Volume", 82}, {"Velocity", 12},
             {"Visc", 77},  {"Density", 83}, {"Temp", 76}, {"Press", 75}};
         for (const auto &[stem, prompt] : prompts) {
-            QLineEdit *out = c.box("Txt" + QString(stem) + "OP");
-            QVERIFY2(c.box("Txt" + QString(stem) + "IP")->text().isEmpty() && out->text().isEmpty()
-                         && out->isReadOnly() && c.frameColour(stem) == ConvertFrm::normalColour(),
+            QLineEdit *out = c.find("Txt" + QString(stem) + "OP");
+            QVERIFY2(c.text("Txt" + QString(stem) + "IP").isEmpty() && out->text().isEmpty() && out->isReadOnly()
+                         && c.frameColour(stem) == ConvertFrm::normalColour(),
                      stem);
             for (const char *side : {"IP", "OP"}) {
                 QComboBox *list = c.list("Cmb" + QString(stem) + side);
                 QVERIFY2(list->currentText() == c.app.slot(prompt) && list->currentIndex() == -1, stem);
             }
         }
-        QCOMPARE(c.list("CmbAreaIP")->itemText(3), QStringLiteral("Acres"));
-        QCOMPARE(c.list("CmbVolumeIP")->itemText(7), QStringLiteral("Acre Feet"));
-        QCOMPARE(c.list("CmbFlowIP")->itemText(8), QStringLiteral("M.Imp. Gallons per day"));
-    }
-
-    // A name typed into a unit list counts only when it is the name exactly;
-    // the prompt is no unit. A pressure list converts as the name is typed;
-    // an area list waits for the next input change or list choice.
-    void typedUnitNames()
-    {
-        Converter c;
+        QCOMPARE(QStringList({c.list("CmbAreaIP")->itemText(3), c.list("CmbVolumeIP")->itemText(7),
+                              c.list("CmbFlowIP")->itemText(8)}),
+                 QStringList({"Acres", "Acre Feet", "M.Imp. Gallons per day"}));
+        // A name typed into a unit list counts only when it is the name exactly; the prompt is no unit. A pressure
+        // list converts as the name is typed; an area list waits for the next input change or list choice.
         ev::setComboText(c.list("CmbAreaOP"), c.list("CmbAreaOP")->itemText(0));
         QString shown;
         for (const QString &typed : {QStringLiteral("acres"), QStringLiteral("Acres "), c.app.slot(84),
@@ -219,9 +182,6 @@ private slots:
         }
     }
 
-    // Ten typed in viscosity units `in` and `out` (1 centipoise, 8
-    // centistokes) with the S.G. box holding `sg`; the dialog gets `answers`
-    // in turn (a cancel when they run out).
     void specificGravity_data()
     {
         QTest::addColumn<Gravity>("row");
@@ -247,12 +207,11 @@ private slots:
         Converter c;
         for (const QString &a : row.answers)
             c.platform.answers.append(a == kCancel ? std::nullopt : std::optional<QString>(a));
-        c.box("TxtViscSG")->setText(row.sg);
+        c.ScreenFixture::type("TxtViscSG", row.sg);
         c.type("Visc", {"10"});
         c.chooseUnits("Visc", row.in, row.out);
-        QCOMPARE(c.output("Visc"), row.expected);
+        QCOMPARE(c.output("Visc") + '|' + c.text("TxtViscSG"), row.expected + '|' + row.sgAfter);
         QCOMPARE(c.platform.questions.size(), qsizetype(row.questions));
-        QCOMPARE(c.box("TxtViscSG")->text(), row.sgAfter);
         for (const FakePlatform::Question &q : c.platform.questions)
             QCOMPARE(QStringList({q.prompt, q.title, q.defaultAnswer}), QStringList({"sg", "sg", "1"}));
     }

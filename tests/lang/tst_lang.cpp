@@ -1,4 +1,4 @@
-#include "common/appstate.h"
+// Language files read and decoded, the shipped files, loading and switching, each test in a fresh folder.
 #include "convert/catalogue.h"
 #include "fakeplatform.h"
 #include "lang/langfile.h"
@@ -6,8 +6,6 @@
 #include "lang/loader.h"
 #include "testlang.h"
 
-#include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -18,79 +16,70 @@ QByteArray fileOfFields(int count, const QByteArray &prefix = "Text")
         out += prefix + QByteArray::number(i) + "\r\n";
     return out;
 }
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class TestLang : public QObject
 {
     Q_OBJECT
-private slots:
-    void splitFields_data()
+    std::optional<QTemporaryDir> m_dir;
+    FakePlatform m_platform;
+    std::optional<AppState> m_app;
+
+    QString path(const QString &file) const { return m_dir->filePath(file); }
+    QByteArray bytes(const QString &file) const { return fileBytes(path(file)); }
+    void copyShipped(const QString &file, const QString &as = QString())
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("fields");
-        QTest::newRow("separators") << "a,b\r\nc\nd\re" << QStringList{"a", "b", "c", "d", "e"};
-        QTest::newRow("blanks") << "   Flow rate  ,\t b \t" << QStringList{"Flow rate", "b"};
-        QTest::newRow("quoted") << "\"Size, v =\"junk,\" per second\",\"\"" << QStringList{"Size, v =", " per second", ""};
-        QTest::newRow("empty line is an empty field, final line end adds nothing") << "a\n\nb\n"
-                                                                                  << QStringList{"a", "", "b"};
-        QTest::newRow("unclosed quote runs to the end") << "\"a,b" << QStringList{"a,b"};
+        QVERIFY(QFile::copy(shippedLanguageDir() + u'/' + file, path(as.isEmpty() ? file : as)));
     }
+    lang::LoadOutcome load() { return lang::loadLanguageTexts(*m_app, nullptr); }
+
+private slots:
+    void init()
+    {
+        m_dir.emplace();
+        m_platform = FakePlatform();
+        m_app.emplace(m_platform);
+        m_app->languageDir = QDir(m_dir->path());
+    }
+
+    // Commas and line ends separate fields; blanks around an unquoted field go; a quoted field keeps its commas and
+    // drops what follows its closing quote; an empty line is an empty field; an unclosed quote runs to the end.
     void splitFields()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, fields);
-        QCOMPARE(lang::splitFields(text), fields);
+        const std::pair<QString, QStringList> rows[] = {
+            {"a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
+            {"   Flow rate  ,\t b \t", {"Flow rate", "b"}},
+            {"\"Size, v =\"junk,\" per second\",\"\"", {"Size, v =", " per second", ""}},
+            {"a\n\nb\n", {"a", "", "b"}},
+            {"\"a,b", {"a,b"}}};
+        for (const auto &[text, fields] : rows)
+            QCOMPARE(lang::splitFields(text), fields);
     }
 
-    void codePages_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("codePage");
-        QTest::addColumn<QString>("decoded");
-        QByteArray western = fileOfFields(160);
-        western.replace("Text1\r\n", "Gr\xf6\xdf" "e\r\n");
-        QByteArray hungarian = fileOfFields(160).replace("Text62\r\n", "Magyar\r\n");
-        hungarian.replace("Text1\r\n", "Cs\xf5 \xfb\r\n");
-        QByteArray utf8 = fileOfFields(160);
-        utf8.replace("Text1\r\n", "Cs\xc5\x91 \xc5\xb1\r\n");
-        QTest::newRow("western") << western << "windows-1252" << QString::fromUtf8("Größe");
-        QTest::newRow("hungarian") << hungarian << "windows-1250" << QString::fromUtf8("Cső ű");
-        QTest::newRow("utf-8") << utf8 << "UTF-8" << QString::fromUtf8("Cső ű");
-        QTest::newRow("ascii") << fileOfFields(160) << "windows-1252" << "Text1";
-    }
+    // A file is in the code page its language (field 62) names, unless it is UTF-8; fields after the 160th go.
     void codePages()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, codePage);
-        QFETCH(QString, decoded);
-        QCOMPARE(lang::codePageOf(bytes), codePage);
-        QCOMPARE(lang::decodeFields(bytes).value(0), decoded);
-        // Fields after the 160th are ignored.
-        QCOMPARE(lang::decodeFields(bytes + "More\r\n").size(), 160);
+        const std::tuple<QByteArray, QByteArray, QString, QString> rows[] = {
+            {"Gr\xf6\xdf" "e", "Text62", "windows-1252", "Größe"},
+            {"Cs\xf5 \xfb", "Magyar", "windows-1250", "Cső ű"},
+            {"Cs\xc5\x91 \xc5\xb1", "Text62", "UTF-8", "Cső ű"},
+            {"Text1", "Text62", "windows-1252", "Text1"}};
+        for (const auto &[first, name, codePage, decoded] : rows) {
+            QByteArray file = fileOfFields(160).replace("Text1\r\n", first + "\r\n");
+            file.replace("Text62\r\n", name + "\r\n");
+            QCOMPARE(lang::codePageOf(file), codePage);
+            QCOMPARE(lang::decodeFields(file).value(0), decoded);
+            QCOMPARE(lang::decodeFields(file + "More\r\n").size(), 160);
+        }
     }
 
-    // Every language of the table: its file is shipped whole (160 fields),
-    // names itself as the table does, decodes without a replacement
-    // character, fills the captions the tool menu shows and gives usable
-    // unit names; its name is recognised only in its own letter case.
+    // Every language of the table: its file is shipped whole (160 fields), names itself as the table does, decodes
+    // without a replacement character, fills the captions the tool menu shows and gives usable unit names; its name
+    // is recognised only in its own letter case.
     void shippedFiles()
     {
         for (const lang::Language &l : lang::languages()) {
-            FakePlatform platform;
-            AppState app(platform);
+            AppState app(m_platform);
             QVERIFY2(loadShippedLanguage(app, l.file), l.file);
             QCOMPARE(app.slot(62), QLatin1StringView(l.name));
             QCOMPARE(lang::languageNamed(QString::fromLatin1(l.name)), &l);
@@ -103,8 +92,7 @@ private slots:
             // The one Central European file: its own letters, not Western ones.
             if (QLatin1StringView(l.codePage) == QLatin1StringView("windows-1250"))
                 QVERIFY(all.contains(u'ő') && all.contains(u'ű'));
-            // The converter recognises a unit by its name: each list's names
-            // must differ from each other and from the list's prompt.
+            // The converter recognises a unit by its name: a list's names differ from each other and its prompt.
             for (conv::Quantity q : conv::kFillOrder) {
                 const QStringList names = conv::unitNames(q, app.texts);
                 QVERIFY2(QSet<QString>(names.begin(), names.end()).size() == names.size()
@@ -114,36 +102,12 @@ private slots:
         }
         QVERIFY(!lang::languageNamed(u"deutsch"));
     }
-};
-
-// Loading and switching, each in a fresh temporary folder.
-class TestLoader : public QObject
-{
-    Q_OBJECT
-    QTemporaryDir *m_dir = nullptr;
-    FakePlatform m_platform;
-    std::optional<AppState> m_app;
-
-    void copyShipped(const QString &file, const QString &as = QString())
-    {
-        QVERIFY(QFile::copy(shippedLanguageDir() + u'/' + file, m_dir->filePath(as.isEmpty() ? file : as)));
-    }
-
-private slots:
-    void init()
-    {
-        m_dir = new QTemporaryDir;
-        m_platform = FakePlatform();
-        m_app.emplace(m_platform);
-        m_app->languageDir = QDir(m_dir->path());
-    }
-    void cleanup() { delete m_dir; }
 
     void loadsActiveFileAndStoresConstants()
     {
         copyShipped("German.txt", "langutil.txt");
         m_app->litresPerUsGallon = 0;
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Loaded);
+        QCOMPARE(load(), lang::LoadOutcome::Loaded);
         QCOMPARE(m_app->slot(62), QStringLiteral("Deutsch"));
         QCOMPARE(m_app->litresPerUsGallon, 3.78778);
         QCOMPARE(m_app->litresPerImpGallon, 4.54609);
@@ -151,106 +115,83 @@ private slots:
         QVERIFY(m_platform.messages.isEmpty());
     }
 
-    void missingActiveFileFallsBackToEnglishOnce()
+    // Without langutil.txt the user is told once and English is copied over it; without English too the user is
+    // told why and the program stops.
+    void missingActiveFile()
     {
         copyShipped("English.txt");
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Loaded);
+        QCOMPARE(load(), lang::LoadOutcome::Loaded);
         QCOMPARE(m_platform.messages, QStringList{"Master Language File not currently available"});
         QCOMPARE(m_app->slot(62), QStringLiteral("English"));
-        QCOMPARE(readAll(m_dir->filePath("langutil.txt")), readAll(m_dir->filePath("English.txt")));
-        // The next start finds the active file: no message.
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Loaded);
+        QCOMPARE(bytes("langutil.txt"), bytes("English.txt"));
+        QCOMPARE(load(), lang::LoadOutcome::Loaded);
         QCOMPARE(m_platform.messages.size(), 1);
-    }
-
-    void missingEnglishToo_stopsInOrder()
-    {
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Stopped);
-        QCOMPARE(m_platform.messages.size(), 2);
-        QCOMPARE(m_platform.messages.first(), QStringLiteral("Master Language File not currently available"));
-        QVERIFY(m_platform.messages.last().contains("English.txt"));
+        QVERIFY(QFile::remove(path("langutil.txt")) && QFile::remove(path("English.txt")));
+        QCOMPARE(load(), lang::LoadOutcome::Stopped);
+        QCOMPARE(m_platform.messages.size(), 3);
+        QCOMPARE(m_platform.messages[1], QStringLiteral("Master Language File not currently available"));
+        QVERIFY(m_platform.messages[2].contains("English.txt"));
         QCOMPARE(m_platform.quitCode, 1);
     }
 
     void shortFileKeepsOldTextsBeyondWhatWasRead()
     {
-        write(m_dir->filePath("langutil.txt"), fileOfFields(100, "New"));
+        QFile f(path("langutil.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(fileOfFields(100, "New")) > 0);
+        f.close();
         for (int n = 1; n <= 160; ++n)
             m_app->texts.setSlot(n, QStringLiteral("Old%1").arg(n));
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Failed);
-        QCOMPARE(m_app->slot(100), QStringLiteral("New100"));
-        QCOMPARE(m_app->slot(101), QStringLiteral("Old101"));
+        QCOMPARE(load(), lang::LoadOutcome::Failed);
+        QCOMPARE(m_app->slot(100) + m_app->slot(101), QStringLiteral("New100Old101"));
         QVERIFY(m_platform.messages.isEmpty());
     }
 
+    // Shipped file, name asked for (the menu asks for some in lower case, the folder has them capitalised), language.
     void switchThenRestartKeepsLanguage_data()
     {
-        QTest::addColumn<QString>("shipped");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("name");
-        // The menu asks for some files in lower case; the folder holds them
-        // capitalised.
-        QTest::newRow("list, exact case") << "German.txt" << "German.txt" << "Deutsch";
-        QTest::newRow("menu, lower case") << "German.txt" << "german.txt" << "Deutsch";
-        QTest::newRow("menu, upper case on disk") << "Hungary.txt" << "hungary.TXT" << "Magyar";
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("list, exact case") << QStringList{"German.txt", "German.txt", "Deutsch"};
+        QTest::newRow("menu, lower case") << QStringList{"German.txt", "german.txt", "Deutsch"};
+        QTest::newRow("menu, upper case on disk") << QStringList{"Hungary.txt", "hungary.TXT", "Magyar"};
     }
     void switchThenRestartKeepsLanguage()
     {
-        QFETCH(QString, shipped);
-        QFETCH(QString, asked);
-        QFETCH(QString, name);
+        QFETCH(QStringList, files);
         copyShipped("English.txt");
         copyShipped("English.txt", "Langutil.txt"); // the active file under another case
-        copyShipped(shipped);
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Loaded);
-        QCOMPARE(lang::switchLanguage(*m_app, asked, nullptr), lang::SwitchOutcome::Loaded);
-        QCOMPARE(m_app->slot(62), name);
-
-        AppState restarted(m_platform);
-        restarted.languageDir = m_app->languageDir;
-        QCOMPARE(lang::loadLanguageTexts(restarted, nullptr), lang::LoadOutcome::Loaded);
-        QCOMPARE(restarted.slot(62), name);
+        copyShipped(files[0]);
+        QCOMPARE(load(), lang::LoadOutcome::Loaded);
+        QCOMPARE(lang::switchLanguage(*m_app, files[1], nullptr), lang::SwitchOutcome::Loaded);
+        QCOMPARE(m_app->slot(62), files[2]);
+        m_app.emplace(m_platform); // a restart
+        m_app->languageDir = QDir(m_dir->path());
+        QCOMPARE(load(), lang::LoadOutcome::Loaded);
+        QCOMPARE(m_app->slot(62), files[2]);
         QVERIFY(m_platform.messages.isEmpty());
         // One active file only, whatever the case it was written with.
-        const QStringList files = QDir(m_dir->path()).entryList(QDir::Files);
-        QCOMPARE(files.filter(QStringLiteral("langutil.txt"), Qt::CaseInsensitive).size(), 1);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).filter("langutil.txt", Qt::CaseInsensitive).size(), 1);
     }
 
-    void missingLanguageShowsSlot73AndChangesNothing()
-    {
-        copyShipped("English.txt", "langutil.txt");
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Loaded);
-        const QByteArray before = readAll(m_dir->filePath("langutil.txt"));
-        QCOMPARE(lang::switchLanguage(*m_app, "French.txt", nullptr), lang::SwitchOutcome::SourceMissing);
-        QCOMPARE(m_platform.messages, QStringList{m_app->slot(73)});
-        QCOMPARE(m_app->slot(62), QStringLiteral("English"));
-        QCOMPARE(readAll(m_dir->filePath("langutil.txt")), before);
-    }
-
-    void failedCopyLeavesActiveFileAndTable()
+    // A missing language shows slot 73; a copy that fails (a folder stands in the way of the rename, as a read-only
+    // folder would) shows why. Either way the active file and the table stay, and no temporary file is left.
+    void failedSwitchChangesNothing()
     {
         copyShipped("English.txt", "langutil.txt");
         copyShipped("German.txt");
-        QCOMPARE(lang::loadLanguageTexts(*m_app, nullptr), lang::LoadOutcome::Loaded);
-        // The active file cannot be replaced: a folder stands in the way of
-        // the rename (a read-only folder fails the same way for a normal user).
-        QVERIFY(QFile::rename(m_dir->filePath("langutil.txt"), m_dir->filePath("keep.txt")));
-        QVERIFY(QDir(m_dir->path()).mkdir("langutil.txt"));
+        QCOMPARE(load(), lang::LoadOutcome::Loaded);
+        const QByteArray before = bytes("langutil.txt");
+        QCOMPARE(lang::switchLanguage(*m_app, "French.txt", nullptr), lang::SwitchOutcome::SourceMissing);
+        QCOMPARE(m_platform.messages, QStringList{m_app->slot(73)});
+        QCOMPARE(bytes("langutil.txt"), before);
+        QVERIFY(QFile::rename(path("langutil.txt"), path("keep.txt")) && QDir(m_dir->path()).mkdir("langutil.txt"));
         m_app->languageDir.refresh();
         QCOMPARE(lang::switchLanguage(*m_app, "German.txt", nullptr), lang::SwitchOutcome::CopyFailed);
-        QCOMPARE(m_platform.messages.size(), 1);
-        QVERIFY(m_platform.messages.first().contains("langutil.txt"));
+        QCOMPARE(m_platform.messages.size(), 2);
+        QVERIFY(m_platform.messages.last().contains("langutil.txt"));
         QCOMPARE(m_app->slot(62), QStringLiteral("English"));
-        // No temporary file is left behind.
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    TestLang lang;
-    TestLoader loader;
-    return QTest::qExec(&lang, argc, argv) | QTest::qExec(&loader, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestLang)
 #include "tst_lang.moc"

@@ -3,25 +3,14 @@
 #include "selection/meterrules.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QtTest>
 
 using namespace selection;
 
 namespace {
-const char *kTicks[] = {"Check1", "Check2", "Check3", "Check7", "Check8", "Check4", "Check5"};
-const char *kNameBoxes[] = {"TxtMag", "TxtCoriolis", "TxtUltrasonic", "TxtVortex", "TxtWedge", "TxtProbe",
-                            "TxtTurbine"};
-
-// One digit per technology in table order: magnetic, Coriolis, ultrasonic,
-// vortex, wedge, probe, turbine.
-QString digits(const Suitability &s)
-{
-    QString out;
-    for (bool suitable : s)
-        out += suitable ? u'1' : u'0';
-    return out;
-}
+// Clicks, temperatures typed in a unit system, one digit per technology (magnetic, Coriolis, ultrasonic, vortex, wedge,
+// probe, turbine): ticked or not.
+struct Clicks { const char *name; QStringList clicks; QString maxText, minText; bool metric; QString expected; };
 } // namespace
 
 class TestSelection : public QObject
@@ -31,13 +20,10 @@ class TestSelection : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // Each technology's temperature limits, at the limit and just across it,
-    // for a fluid that no other rule excludes.
-    void temperatureLimits_data()
+    // Each technology's temperature limits, at the limit and just across it, for a fluid that no other rule excludes,
+    // and for one with no choice made in any group (which excludes nothing either).
+    void temperatureLimits()
     {
-        QTest::addColumn<double>("maxCelsius");
-        QTest::addColumn<double>("minCelsius");
-        QTest::addColumn<QString>("expected");
         const struct { double max, min; const char *expected; } rows[] = {
             {50, 0, "1111111"},         {50.01, 0, "1111101"},     {150, 0, "1111101"},
             {150.01, 0, "1111100"},     {180, 0, "1111100"},       {180.01, 0, "0111100"},
@@ -47,107 +33,77 @@ private slots:
             {0, -40.01, "0010101"},     {0, -48.01, "0010001"},    {0, -50, "0010001"},
             {0, -50.01, "0010000"},     {0, -200, "0010000"},      {0, -200.01, "0000000"},
         };
-        for (const auto &r : rows)
-            QTest::addRow("max %g, min %g", r.max, r.min) << r.max << r.min << QString(r.expected);
-    }
-    void temperatureLimits()
-    {
-        QFETCH(double, maxCelsius);
-        QFETCH(double, minCelsius);
-        QFETCH(QString, expected);
         const FluidDescription liquid{Phase::Liquid, Conductivity::Conductive, Measurement::Volume,
                                       Cleanliness::Clean, Viscosity::Low};
-        QCOMPARE(digits(evaluate(liquid, Temperatures{maxCelsius, minCelsius})), expected);
-        // A group left without a choice excludes nothing.
-        QCOMPARE(digits(evaluate(FluidDescription{}, Temperatures{maxCelsius, minCelsius})), expected);
+        for (const auto &r : rows) {
+            for (const FluidDescription &fluid : {liquid, FluidDescription{}}) {
+                QString shown;
+                for (bool suitable : evaluate(fluid, Temperatures{r.max, r.min}))
+                    shown += suitable ? u'1' : u'0';
+                QCOMPARE(shown, QLatin1String(r.expected));
+            }
+        }
     }
 
-    // Typed text, and Fahrenheit converted with its two quirks: a maximum of 0
-    // is kept as 0 C, an empty minimum is not converted.
-    void temperatureReading_data()
-    {
-        QTest::addColumn<QString>("maxText");
-        QTest::addColumn<QString>("minText");
-        QTest::addColumn<bool>("metric");
-        QTest::addColumn<double>("maxCelsius");
-        QTest::addColumn<double>("minCelsius");
-        QTest::newRow("text counts as 0") << "hot" << "cold" << true << 0.0 << 0.0;
-        QTest::newRow("leading number") << "51abc" << "" << true << 51.0 << 0.0;
-        QTest::newRow("overflowing maximum") << "1e999" << "" << true << qInf() << 0.0;
-        QTest::newRow("maximum 0 F kept as 0 C") << "0" << "32" << false << 0.0 << 0.0;
-        QTest::newRow("122 F is 50 C, empty minimum") << "122" << "" << false << 50.0 << 0.0;
-        QTest::newRow("123 F") << "123" << "" << false << 455.0 / 9 << 0.0;
-        QTest::newRow("minimum 0 F converted") << "" << "0" << false << 0.0 << -160.0 / 9;
-        QTest::newRow("text minimum is 0 F") << "-40" << "x" << false << -40.0 << -160.0 / 9;
-        QTest::newRow("minimum -58.1 F") << "" << "-58.1" << false << 0.0 << -50.0 - 1.0 / 18;
-    }
-
+    // Typed text read leniently; Fahrenheit converted except a maximum of 0 (kept as 0 C) and an empty minimum.
     void temperatureReading()
     {
-        QFETCH(QString, maxText);
-        QFETCH(QString, minText);
-        QFETCH(bool, metric);
-        QFETCH(double, maxCelsius);
-        QFETCH(double, minCelsius);
-        const Temperatures t = workingTemperatures(maxText, minText, metric);
-        QCOMPARE(t.maxCelsius, maxCelsius);
-        QCOMPARE(t.minCelsius, minCelsius);
+        const std::tuple<QString, QString, bool, double, double> rows[] = {
+            {"hot", "cold", true, 0, 0},  {"51abc", "", true, 51, 0}, {"1e999", "", true, qInf(), 0},
+            {"0", "32", false, 0, 0},     {"122", "", false, 50, 0},  {"123", "", false, 50.5555555555556, 0},
+            {"", "0", false, 0, -17.7777777777778}, {"-40", "x", false, -40, -17.7777777777778},
+            {"", "-58.1", false, 0, -50.0555555555556}};
+        for (const auto &[maxText, minText, metric, maxCelsius, minCelsius] : rows) {
+            const Temperatures t = workingTemperatures(maxText, minText, metric);
+            QCOMPARE(t.maxCelsius, maxCelsius);
+            QCOMPARE(t.minCelsius, minCelsius);
+        }
     }
 
-    // Clicks on the guide, which opens with that liquid preset: each option
-    // group and both temperature boxes reach the rules, a user's tick lasts
-    // only until the next evaluation, and the unit system is read each time.
+    // Each option group and temperature box reaches the rules, a user's tick lasts until the next evaluation, the unit
+    // system is read each time; a suitable technology's name box is enabled and in blue.
     void screenClicks_data()
     {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("maxText");
-        QTest::addColumn<QString>("minText");
-        QTest::addColumn<bool>("metric");
-        QTest::addColumn<QString>("expected");
-        auto row = [](const char *name, QStringList clicks, const char *max, const char *min, bool metric,
-                      const char *expected) {
-            QTest::newRow(name) << clicks << QString(max) << QString(min) << metric << QString(expected);
-        };
-        row("as opened", {}, "", "", true, "1111111");
-        row("steam, after a user's tick", {"Check1", "OptFluid_2"}, "", "", true, "0001100");
-        row("gas", {"OptFluid_1"}, "", "", true, "0101100");
-        row("back to liquid", {"OptFluid_2", "OptFluid_0"}, "", "", true, "1111111");
-        row("non conductive", {"OptConductivity_1"}, "", "", true, "0111101");
-        row("mass", {"OptMeasurements1"}, "", "", true, "0100000");
-        row("density, conductive again", {"OptMeasurements2", "OptConductivity_1", "OptConductivity_0"}, "", "", true,
-            "0100000");
-        row("dirty", {"OptClean_1"}, "", "", true, "1100101");
-        row("medium viscosity", {"OptVisc_1"}, "", "", true, "1100101");
-        row("high viscosity", {"OptVisc_2"}, "", "", true, "1100100");
-        row("maximum 181 C", {}, "181", "", true, "0111100");
-        row("minimum -48.5 C", {}, "", "-48.5", true, "0010001");
-        row("122 F", {}, "122", "", false, "1111111");
-        row("123 F", {}, "123", "", false, "1111101");
+        QTest::addColumn<Clicks>("row");
+        static const Clicks rows[] = {
+            {"as opened", {}, "", "", true, "1111111"},
+            {"steam, after a user's tick", {"Check1", "OptFluid_2"}, "", "", true, "0001100"},
+            {"gas", {"OptFluid_1"}, "", "", true, "0101100"},
+            {"back to liquid", {"OptFluid_2", "OptFluid_0"}, "", "", true, "1111111"},
+            {"non conductive", {"OptConductivity_1"}, "", "", true, "0111101"},
+            {"mass", {"OptMeasurements1"}, "", "", true, "0100000"},
+            {"density, conductive again", {"OptMeasurements2", "OptConductivity_1", "OptConductivity_0"}, "", "", true,
+             "0100000"},
+            {"dirty", {"OptClean_1"}, "", "", true, "1100101"},
+            {"medium viscosity", {"OptVisc_1"}, "", "", true, "1100101"},
+            {"high viscosity", {"OptVisc_2"}, "", "", true, "1100100"},
+            {"maximum 181 C", {}, "181", "", true, "0111100"},
+            {"minimum -48.5 C", {}, "", "-48.5", true, "0010001"},
+            {"122 F", {}, "122", "", false, "1111111"},
+            {"123 F", {}, "123", "", false, "1111101"}};
+        for (const Clicks &r : rows)
+            QTest::newRow(r.name) << r;
     }
-
     void screenClicks()
     {
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, maxText);
-        QFETCH(QString, minText);
-        QFETCH(bool, metric);
-        QFETCH(QString, expected);
+        QFETCH(Clicks, row);
         ScreenFixture s(Screen::MeterSelection);
-        s.app.metric = metric;
-        for (const QString &name : clicks)
+        s.app.metric = row.metric;
+        for (const QString &name : row.clicks)
             s.click(name);
-        s.type("TxtMaxTemp", maxText);
-        s.type("TxtMinTemp", minText);
+        s.type("TxtMaxTemp", row.maxText);
+        s.type("TxtMinTemp", row.minText);
+        const char *ticks[] = {"Check1", "Check2", "Check3", "Check7", "Check8", "Check4", "Check5"};
+        const char *names[] = {"TxtMag", "TxtCoriolis", "TxtUltrasonic", "TxtVortex", "TxtWedge", "TxtProbe",
+                               "TxtTurbine"};
         QString shown;
         for (int t = 0; t < kTechnologyCount; ++t) {
-            const bool tick = s.find<QCheckBox>(kTicks[t])->isChecked();
-            const auto *name = s.find(kNameBoxes[t]);
+            const bool tick = s.find<QCheckBox>(ticks[t])->isChecked();
             shown += tick ? u'1' : u'0';
-            // Suitable: name box enabled and in blue; otherwise greyed.
-            QCOMPARE(name->isEnabled(), tick);
-            QCOMPARE(name->palette().color(QPalette::Text) == QColor(0, 0, 255), tick);
+            QCOMPARE(s.find(names[t])->isEnabled(), tick);
+            QCOMPARE(s.find(names[t])->palette().color(QPalette::Text) == QColor(0, 0, 255), tick);
         }
-        QCOMPARE(shown, expected);
+        QCOMPARE(shown, row.expected);
     }
 
     // Captions composed from the language slots, and the unit labels.
@@ -155,14 +111,10 @@ private slots:
     {
         for (bool metric : {true, false}) {
             ScreenFixture s(Screen::MeterSelection, "English.txt", metric);
-            const QString unit = metric ? "Celsius" : "Fahrenheit";
-            const QList<QPair<const char *, QString>> texts{
-                {"OptConductivity_1", "Non Conductive"}, {"OptMeasurements1", "Mass"}, {"OptVisc_2", "Viscosity High"},
-                {"LblTempMin", "Minimum Temperature"},   {"LblTemp1", unit},           {"LblTemp2", unit},
-                {"TxtMag", "Prandel"},                   {"TxtProbe", "Tessivo"},
-            };
-            for (const auto &[name, text] : texts)
-                QCOMPARE(s.find<QWidget>(name)->property("text").toString(), text);
+            QCOMPARE(s.texts({"OptConductivity_1", "OptMeasurements1", "OptVisc_2", "LblTempMin", "TxtMag",
+                              "TxtProbe"}),
+                     QStringLiteral("Non Conductive Mass Viscosity High Minimum Temperature Prandel Tessivo"));
+            QCOMPARE(s.texts({"LblTemp1", "LblTemp2"}), metric ? "Celsius Celsius" : "Fahrenheit Fahrenheit");
         }
     }
 };

@@ -1,6 +1,5 @@
 #pragma once
-// A fresh program state for a test: a recording platform, its own AppState and
-// the shipped language texts; and a screen made the way the tool menu makes it.
+// A fresh program state (recording platform, AppState, shipped texts) and a screen made as the tool menu makes it.
 
 #include "common/appstate.h"
 #include "common/widgets.h"
@@ -11,7 +10,18 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <functional>
-#include <memory>
+
+// The texts the named controls under `root` show (a frame's title, a list's current text), joined with `separator`.
+inline QString shownTexts(const QWidget *root, const QStringList &names, QChar separator = u' ')
+{
+    QStringList shown;
+    for (const QString &name : names) {
+        const QWidget *w = control<QWidget>(root, name);
+        const char *text = w->inherits("QGroupBox") ? "title" : w->inherits("QComboBox") ? "currentText" : "text";
+        shown << w->property(text).toString();
+    }
+    return shown.join(separator);
+}
 
 struct TestApp {
     FakePlatform platform;
@@ -28,8 +38,7 @@ struct TestApp {
 struct ScreenFixture : TestApp {
     std::unique_ptr<QWidget> screen;
 
-    // `before` runs on the fresh state before the screen is made (to set the
-    // tool mode flags, for example).
+    // `before` runs on the fresh state before the screen is made (to set the tool mode flags, for example).
     explicit ScreenFixture(Screen which, const QString &language = QStringLiteral("English.txt"), bool metric = true,
                            const std::function<void(AppState &)> &before = {})
         : TestApp(language, metric)
@@ -46,4 +55,5 @@ struct ScreenFixture : TestApp {
     // Text set from code, as a keystroke that leaves the box holding it would.
     void type(const QString &name, const QString &text) const { find(name)->setText(text); }
     void click(const QString &name) const { find<QAbstractButton>(name)->click(); }
+    QString texts(const QStringList &names) const { return shownTexts(screen.get(), names); }
 };

@@ -4,6 +4,12 @@
 
 QString shippedLanguageDir() { return QStringLiteral(SUITE_LANG_DIR); }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 bool loadShippedLanguage(AppState &app, const QString &fileName)
 {
     const QString path = lang::findFile(QDir(shippedLanguageDir()), fileName);

@@ -7,7 +7,8 @@
 
 // The folder that holds the shipped language files.
 QString shippedLanguageDir();
+// A file's bytes; none when it cannot be read.
+QByteArray fileBytes(const QString &path);
 
-// Loads a shipped language file (e.g. "English.txt") straight into the table.
-// Returns false when the file is missing or short.
+// Loads a shipped language file straight into the table; false when it is missing or short.
 bool loadShippedLanguage(AppState &app, const QString &fileName = QStringLiteral("English.txt"));
