@@ -172,11 +172,11 @@ private slots:
     void highlight()
     {
         QVERIFY(ConvertFrm::normalColour() != kLightBlue);
+        Converter c;
         const std::tuple<const char *, QStringList, bool> rows[] = {
             {"Area", {"5", ""}, false}, {"Temp", {"-10"}, false},       {"Press", {"abc"}, false},
             {"Flow", {"2 l/s"}, true},  {"Density", {"1", "0", "2"}, true}};
         for (const auto &[stem, keys, lit] : rows) {
-            Converter c;
             c.type(stem, keys);
             QVERIFY2(c.frameColour(stem) == (lit ? kLightBlue : ConvertFrm::normalColour()), stem);
         }
