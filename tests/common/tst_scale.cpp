@@ -3,7 +3,6 @@
 // whole, no two controls overlap, and every control a user reaches has a name
 // a screen reader can say.
 #include "screenfixture.h"
-#include "shell/mdiform.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyleOptionFrame>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -72,28 +70,24 @@ private slots:
         QFETCH(Case, screen);
         QFETCH(QString, language);
         QFETCH(bool, metric);
-        QTemporaryDir dir;
-        TestApp shell(screen.screen < 0 ? QString() : language, metric);
-        std::unique_ptr<QWidget> root;
+        std::optional<SuiteFixture> suite;
+        std::optional<ScreenFixture> fixture;
+        QWidget *root;
         if (screen.screen < 0) {
-            QFile::copy(shippedLanguageDir() + u'/' + language, dir.filePath("langutil.txt"));
-            shell.app.languageDir = QDir(dir.path());
-            auto *main = new MDIForm1(shell.app);
-            root.reset(main);
-            QVERIFY(main->start());
-            control<QAbstractButton>(main, metric ? "CmdMetric" : "CmdImperial")->click();
+            root = &suite.emplace(language).main;
+            QVERIFY(suite->main.start());
+            control<QAbstractButton>(root, metric ? "CmdMetric" : "CmdImperial")->click();
         } else {
-            setTool(shell.app, screen.option);
-            root.reset(createScreen(Screen(screen.screen), shell.app));
+            root = fixture.emplace(Screen(screen.screen), language, metric, screen.option).screen.get();
             if (Screen(screen.screen) == Screen::Probe)
-                control<QAbstractButton>(root.get(), indexedName(u"OptProbeType", screen.option))->click();
+                control<QAbstractButton>(root, indexedName(u"OptProbeType", screen.option))->click();
             root->show();
         }
-        QVERIFY(QTest::qWaitForWindowExposed(root.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(root));
 
         QList<std::pair<QString, QRect>> placed; // the named controls so far, where they stand in the window
         for (const QWidget *w : root->findChildren<QWidget *>()) {
-            if (!w->isVisibleTo(root.get()))
+            if (!w->isVisibleTo(root))
                 continue;
             // A list's own text box has no name: it is reported by the list's.
             const QString name = w->objectName().isEmpty() ? w->parentWidget()->objectName() : w->objectName();
@@ -104,7 +98,7 @@ private slots:
             }
             if (!w->objectName().isEmpty() && (w->inherits("QLineEdit") || w->inherits("QLabel")
                                                || w->inherits("QAbstractButton") || w->inherits("QComboBox"))) {
-                const QRect place(w->mapTo(root.get(), QPoint()), w->size());
+                const QRect place(w->mapTo(root, QPoint()), w->size());
                 for (const auto &[other, rect] : placed)
                     QVERIFY2(!place.intersects(rect), qPrintable(name + QStringLiteral(" overlaps ") + other));
                 placed.append({name, place});

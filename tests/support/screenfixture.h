@@ -1,10 +1,12 @@
 #pragma once
-// A fresh program state (recording platform, AppState, shipped texts) and a screen made as the tool menu makes it.
+// A fresh program state (recording platform, AppState, shipped texts) and a screen made as the tool menu makes it;
+// or the whole suite in a fresh language folder.
 
 #include "common/appstate.h"
 #include "common/widgets.h"
 #include "datarows.h"
 #include "fakeplatform.h"
+#include "shell/mdiform.h"
 #include "shell/screenhost.h"
 #include "testlang.h"
 
@@ -73,4 +75,17 @@ struct ScreenFixture : TestApp {
     void type(const QString &name, const QString &text) const { find(name)->setText(text); }
     void click(const QString &name) const { find<QAbstractButton>(name)->click(); }
     QString texts(const QStringList &names) const { return shownTexts(screen.get(), names); }
+};
+
+// The suite as a user starts it, in a fresh folder of the shipped language files with `active` as the active one.
+struct SuiteFixture {
+    LanguageFolder folder;
+    FakePlatform platform;
+    AppState app{platform};
+    MDIForm1 main{app};
+
+    explicit SuiteFixture(const QString &active = lang::kEnglishFile) : folder(active)
+    {
+        app.languageDir = QDir(folder.path());
+    }
 };

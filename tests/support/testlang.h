@@ -3,6 +3,9 @@
 
 #include "common/appstate.h"
 #include "lang/langfile.h"
+#include "lang/languages.h"
+
+#include <QTemporaryDir>
 
 // The folder that holds the shipped language files.
 inline QString shippedLanguageDir() { return QStringLiteral(SUITE_LANG_DIR); }
@@ -25,3 +28,20 @@ inline bool loadShippedLanguage(AppState &app, const QString &fileName = QString
 {
     return lang::readInto(lang::findFile(QDir(shippedLanguageDir()), fileName), app.texts) == lang::ReadStatus::Ok;
 }
+
+// A fresh folder holding every shipped language file and `active` as the active file, each writable by its owner and
+// readable by anyone (also by a process that has given up its privileges).
+struct LanguageFolder : QTemporaryDir {
+    explicit LanguageFolder(const QString &active = lang::kEnglishFile)
+    {
+        for (const lang::Language &l : lang::languages())
+            copy(QLatin1StringView(l.file), QLatin1StringView(l.file));
+        copy(active, lang::kActiveFile);
+    }
+    void copy(const QString &shipped, const QString &as) const
+    {
+        if (!QFile::copy(shippedLanguageDir() + u'/' + shipped, filePath(as))
+            || !QFile::setPermissions(filePath(as), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther))
+            qFatal("cannot copy the shipped %s", qPrintable(shipped));
+    }
+};
