@@ -2,6 +2,7 @@
 // screen; a row performs one action and lists the handlers that must have run (all others must not).
 #include "common/events.h"
 #include "common/widgets.h"
+#include "datarows.h"
 
 #include <QAbstractItemView>
 #include <QMdiArea>
@@ -70,7 +71,6 @@ class TestEvents : public QObject
 private slots:
     void handlersRun_data()
     {
-        QTest::addColumn<Row>("row");
         const Action none = [](Screen &) {};
         const Action focusList = [](Screen &s) { s.list->setFocus(); };
         const Action text5 = [](Screen &s) { s.box->setText("5"); };
@@ -106,8 +106,7 @@ private slots:
              [](Screen &s) { s.list->showPopup(), s.other->setFocus(Qt::MouseFocusReason); }, "list focus lost"},
             {"focus moved from a box by code", [](Screen &s) { s.box->setFocus(); },
              [](Screen &s) { s.other->setFocus(); }, "box focus lost"}};
-        for (const auto &r : rows)
-            QTest::newRow(r.name) << r;
+        addRows(rows);
     }
     void handlersRun()
     {
