@@ -15,10 +15,7 @@ namespace {
 
 void typeFlow(benchmark::State &state, bool meterSizeTool)
 {
-    ScreenFixture s(Screen::Velocity, QStringLiteral("English.txt"), true, [meterSizeTool](AppState &a) {
-        a.velocityMode = !meterSizeTool;
-        a.meterSizeMode = meterSizeTool;
-    });
+    ScreenFixture s(Screen::Velocity, QStringLiteral("English.txt"), true, meterSizeTool ? 2 : 0);
     s.screen->show();
     ev::choose(s.find<QComboBox>("CmboFlowUnits"), 0);
     if (!meterSizeTool) {

