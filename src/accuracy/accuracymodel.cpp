@@ -1,5 +1,6 @@
 #include "accuracy/accuracymodel.h"
 
+#include "common/constants.h"
 #include "common/numbers.h"
 #include "sizing/flowvelocity.h"
 #include "sizing/metersizing.h"
@@ -13,7 +14,6 @@ namespace {
 using velocity::LimitRow;
 using velocity::MeterType;
 
-constexpr double kMmPerInch = 25.4;
 constexpr double kM3PerHourPerLitresPerSecond = 3.6;
 constexpr auto kPercentMask = u"##0.00";
 
@@ -133,7 +133,7 @@ std::optional<short> meterSizeMm(QStringView meterSizeText, bool metric)
     const double typed = num::leadingNumber(meterSizeText);
     if (metric)
         return toShort(std::nearbyint(typed));
-    const std::optional<short> mm = toShort(std::nearbyint(typed * kMmPerInch));
+    const std::optional<short> mm = toShort(std::nearbyint(typed * units::kMmPerInch));
     if (!mm)
         return std::nullopt;
     return toShort(std::nearbyint(sizing::roundToNominalSize(float(*mm), true, false)));

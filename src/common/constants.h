@@ -10,6 +10,8 @@ inline constexpr double kLitresPerImpGallon = 4.54609;
 // above the exact 3.785411784; the converter's volume units use 3.7854
 // instead, and the two figures are kept apart on purpose.
 inline constexpr double kLitresPerUsGallon = 3.78778;
+// Millimetres in one inch (exact).
+inline constexpr double kMmPerInch = 25.4;
 // Feet in one metre as the velocity display uses it (not 3.2808399).
 inline constexpr double kFeetPerMetre = 3.280819;
 

@@ -9,18 +9,11 @@
 namespace conv {
 namespace {
 
+using namespace flowslots;
+
 // Slots shared by several names.
-constexpr int kLitres = 2;
-constexpr int kMegalitres = 6;
-constexpr int kUsGallons = 7;
 constexpr int kSquared = 8;
-constexpr int kMillionUsGallons = 10;
-constexpr int kImpGallons = 33;
 constexpr int kInches = 43;
-constexpr int kPerSecond = 78;
-constexpr int kPerMinute = 79;
-constexpr int kPerHour = 80;
-constexpr int kPerDay = 81;
 constexpr int kAcre = 113;
 constexpr int kFeet = 117;
 constexpr int kMetres = 118;
@@ -103,7 +96,7 @@ constexpr FlowUnit kFlow[] = {
     {1, name(slot(kLitres), slot(kPerSecond)), 1, Gallon::None, 1},
     {2, name(slot(kLitres), slot(kPerMinute)), 1, Gallon::None, 60},
     {3, name(slot(kLitres), slot(kPerHour)), 1, Gallon::None, 3600},
-    {4, name(slot(5)), 1.0 / 1000, Gallon::None, 3600},
+    {4, name(slot(kCubicMetresPerHour)), 1.0 / 1000, Gallon::None, 3600},
     {5, name(slot(kMegalitres), slot(kPerDay)), 1.0 / 1000000, Gallon::None, 86400},
     {6, name(slot(kImpGallons), slot(kPerSecond)), 1, Gallon::Imperial, 1},
     {7, name(slot(kImpGallons), slot(kPerMinute)), 1, Gallon::Imperial, 60},

@@ -23,7 +23,7 @@ std::optional<ProbeFactors> probeVelocityAndFlow(double diameter, bool metric, i
 {
     double d = diameter;
     if (!metric)
-        d *= 25.4;
+        d *= units::kMmPerInch;
     if (!(d > 0))
         return std::nullopt;
 

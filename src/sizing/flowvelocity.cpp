@@ -10,17 +10,7 @@ namespace {
 
 using conv::name;
 using conv::slot;
-
-constexpr int kLitres = 2;
-constexpr int kCubicMetresPerHour = 5;
-constexpr int kMegalitres = 6;
-constexpr int kUsGallons = 7;
-constexpr int kMillionUsGallons = 10;
-constexpr int kImpGallons = 33;
-constexpr int kPerSecond = 78;
-constexpr int kPerMinute = 79;
-constexpr int kPerHour = 80;
-constexpr int kPerDay = 81;
+using namespace conv::flowslots;
 
 constexpr FlowStep times(double x) { return {x, false}; }
 constexpr FlowStep per(double x) { return {x, true}; }

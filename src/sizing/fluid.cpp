@@ -1,5 +1,6 @@
 #include "sizing/fluid.h"
 
+#include "common/constants.h"
 #include "common/numbers.h"
 
 #include <cmath>
@@ -9,7 +10,6 @@ namespace {
 constexpr int kTurbulent = 50;
 constexpr int kTransitional = 51;
 constexpr int kLaminar = 52;
-constexpr double kMmPerInch = 25.4;
 } // namespace
 
 QString regimeLabel(double wholeReynolds, const TextTable &texts)
@@ -54,7 +54,7 @@ ReynoldsTexts fluidPropertiesAndReynolds(bool water, bool otherFluid, QStringVie
 
     double bore = num::leadingNumber(meterSizeText);
     if (!run.metric)
-        bore *= kMmPerInch;
+        bore *= units::kMmPerInch;
     const double reynolds =
         double(density) / double(viscosity) * (bore / 1000 * shared.pipeVelocityMetresPerSecond);
     if (!std::isfinite(reynolds))

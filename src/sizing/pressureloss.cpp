@@ -1,5 +1,6 @@
 #include "sizing/pressureloss.h"
 
+#include "common/constants.h"
 #include "common/numbers.h"
 #include "sizing/flowvelocity.h"
 
@@ -8,7 +9,6 @@
 namespace sizing {
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 constexpr double kGravity = 9.81;
 constexpr double kTwoGravity = 19.62;
 constexpr double kPsiPerBar = 14.7;
@@ -124,8 +124,8 @@ PressureTexts pressureLoss(float taperDegrees, QStringView meterSizeText, QStrin
         return {};
     double pipe = num::leadingNumber(pipeSizeText);
     if (!run.metric) {
-        d *= kMmPerInch;
-        pipe *= kMmPerInch;
+        d *= units::kMmPerInch;
+        pipe *= units::kMmPerInch;
     }
     if (!(pipe > 0))
         pipe = d;
