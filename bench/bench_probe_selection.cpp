@@ -2,15 +2,12 @@
 // a keystroke in the pipe diameter (through the change handler to the four
 // result boxes) and one option click (through the rule table to the seven
 // ticks and name boxes). Both screens are shown, as in use.
-#include "common/appstate.h"
-#include "lang/langfile.h"
 #include "probe/tessivofrm.h"
 #include "selection/meterselectionfrm.h"
 
-#include "fakeplatform.h"
+#include "screenfixture.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <benchmark/benchmark.h>
@@ -19,13 +16,8 @@ namespace {
 
 AppState &englishApp()
 {
-    static FakePlatform platform;
-    static AppState app(platform);
-    static const bool loaded =
-        lang::readInto(lang::findFile(QDir(QStringLiteral(SUITE_LANG_DIR)), lang::kEnglishFile), app.texts)
-        == lang::ReadStatus::Ok;
-    (void)loaded;
-    return app;
+    static TestApp english;
+    return english.app;
 }
 
 // Typing the last digit of "150", then deleting and typing it again: each

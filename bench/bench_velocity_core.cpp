@@ -2,30 +2,22 @@
 // recalculation for a typed flow and bore (water, Veldrix Mains), and one
 // round of meter sizing with the pressure loss at each of the five sizes.
 #include "accuracy/accuracymodel.h"
-#include "common/appstate.h"
-#include "lang/langfile.h"
 #include "sizing/flowvelocity.h"
 #include "sizing/fluid.h"
 #include "sizing/metersizing.h"
 #include "sizing/pressureloss.h"
 
-#include "fakeplatform.h"
+#include "screenfixture.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 AppState &englishApp()
 {
-    static FakePlatform platform;
-    static AppState app(platform);
-    static const bool loaded =
-        lang::readInto(lang::findFile(QDir(QStringLiteral(SUITE_LANG_DIR)), lang::kEnglishFile), app.texts)
-        == lang::ReadStatus::Ok;
-    (void)loaded;
-    return app;
+    static TestApp english;
+    return english.app;
 }
 
 // The steps of a full recalculation, as the screen runs them; returns the
