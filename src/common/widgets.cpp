@@ -108,6 +108,19 @@ void fitWidthToText(QLineEdit *box, int atLeast)
     QObject::connect(box, &QLineEdit::textChanged, box, fit);
 }
 
+QLineEdit *captionBox(QWidget *parent, const QString &objectName)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setReadOnly(true);
+    box->setFrame(false);
+    box->setFocusPolicy(Qt::NoFocus);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, Qt::transparent);
+    box->setPalette(pal);
+    return box;
+}
+
 void nameAfter(QWidget *field, QLineEdit *caption, const QString &part)
 {
     auto apply = [field, part](const QString &text) {

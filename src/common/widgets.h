@@ -57,6 +57,10 @@ int widthToShow(const class QLineEdit *box, const QString &text);
 // to show whole; again after every change of its text.
 void fitWidthToText(class QLineEdit *box, int atLeast = 0);
 
+// A text box that serves as a caption: read-only, without a frame, out of the
+// Tab order, on the background of whatever it stands on.
+class QLineEdit *captionBox(QWidget *parent, const QString &objectName);
+
 // Names `field` for screen readers after a caption shown in a text box (the
 // suite's caption boxes are text boxes, which a label's buddy cannot serve),
 // with an optional part after a comma ("Flow rate, unit"); the name follows

@@ -53,17 +53,10 @@ QLineEdit *textBox(QWidget *parent, const char *name)
     return box;
 }
 
-// A text box that serves as a label: read-only, without a frame, on the
-// background of its frame, as wide as its caption.
+// A caption box as wide as its caption.
 QLineEdit *labelBox(QWidget *parent, const char *name)
 {
-    QLineEdit *box = textBox(parent, name);
-    box->setReadOnly(true);
-    box->setFrame(false);
-    box->setFocusPolicy(Qt::NoFocus);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, Qt::transparent);
-    box->setPalette(pal);
+    QLineEdit *box = captionBox(parent, QLatin1String(name));
     fitWidthToText(box);
     return box;
 }

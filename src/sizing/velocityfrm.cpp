@@ -87,19 +87,11 @@ QLineEdit *resultBox(QWidget *parent, const char *name)
     return box;
 }
 
-// A text box that serves as a label: read-only, without a frame, on the
-// background of its frame.
+// A caption box that takes the width its layout gives it.
 QLineEdit *labelBox(QWidget *parent, const char *name)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setFrame(false);
-    box->setFocusPolicy(Qt::NoFocus);
+    QLineEdit *box = captionBox(parent, QLatin1String(name));
     box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, Qt::transparent);
-    box->setPalette(pal);
     return box;
 }
 
