@@ -81,6 +81,12 @@ QPixmap makeLogo(int width, int height, const QString &text, const QColor &colou
     return pixmap;
 }
 
+void placeAtCorner(QWidget *picture)
+{
+    const QSize screen = picture->parentWidget()->size();
+    picture->move(screen.width() - twips(kCornerPictureFromRight), screen.height() - twips(kCornerPictureFromBottom));
+}
+
 void keepDesignSize(QWidget *widget, int width, int height)
 {
     widget->setMinimumSize(QSize(width, height).expandedTo(widget->sizeHint()));

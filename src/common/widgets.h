@@ -33,6 +33,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// A screen's corner picture (Picture1) keeps its top-left corner this far, in
+// twips, from the screen's bottom-right corner; screens keep that strip free.
+inline constexpr int kCornerPictureFromRight = 1500;
+inline constexpr int kCornerPictureFromBottom = 1000;
+// Moves a corner picture to its place in its parent: run on every resize.
+void placeAtCorner(QWidget *picture);
+
 // A transparent pixmap of the given size in device-independent pixels, with
 // as many device pixels as the sharpest screen shows, so that what is drawn
 // on it stays sharp at a scale factor of 2.

@@ -52,10 +52,6 @@ constexpr int kMargin = 120;
 constexpr int kColumnWidths[] = {2950, 2650, 2950};
 constexpr int kPictureWidth = 1050;
 constexpr int kPictureHeight = 615;
-// Picture1 keeps this distance between its top-left corner and the
-// window's bottom-right corner.
-constexpr int kPictureFromRight = 1500;
-constexpr int kPictureFromBottom = 1000;
 
 const QColor kWindowGrey(192, 192, 192);
 
@@ -147,7 +143,7 @@ void ConvertFrm::build()
 
     auto *outer = new QVBoxLayout(this);
     // The bottom margin keeps the picture's strip free of frames.
-    outer->setContentsMargins(twips(kMargin), twips(kMargin), twips(kMargin), twips(kPictureFromBottom));
+    outer->setContentsMargins(twips(kMargin), twips(kMargin), twips(kMargin), twips(kCornerPictureFromBottom));
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(twips(120));
     grid->setVerticalSpacing(twips(60));
@@ -361,6 +357,6 @@ void ConvertFrm::askSpecificGravity()
 
 void ConvertFrm::resizeEvent(QResizeEvent *event)
 {
-    m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));
+    placeAtCorner(m_picture);
     QWidget::resizeEvent(event);
 }

@@ -41,10 +41,6 @@ constexpr int kPrintSide = 480;
 constexpr int kPrintLeft = 8760;
 constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 800;
-// Picture1 keeps this distance between its top-left corner and the screen's
-// bottom-right corner; the screen keeps that strip free for it.
-constexpr int kPictureFromRight = 1500;
-constexpr int kPictureFromBottom = 1000;
 
 QLineEdit *textBox(QWidget *parent, const char *name)
 {
@@ -104,7 +100,7 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     // beside it; under them the result frame of the chosen model; a free
     // strip at the bottom for the picture.
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(kMargin), twips(kInset), twips(kMargin), twips(kPictureFromBottom));
+    layout->setContentsMargins(twips(kMargin), twips(kInset), twips(kMargin), twips(kCornerPictureFromBottom));
     layout->setSpacing(twips(180));
 
     m_title = textBox(this, "TxtTitleTessivo");
@@ -314,6 +310,6 @@ void TessivoFrm::probeVelocityAndFlowCalculation()
 void TessivoFrm::resizeEvent(QResizeEvent *event)
 {
     // The picture keeps its distance from the bottom-right corner.
-    m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));
+    placeAtCorner(m_picture);
     QWidget::resizeEvent(event);
 }

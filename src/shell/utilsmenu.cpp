@@ -38,8 +38,6 @@ constexpr int kListTopWhenLow = 2000;
 constexpr int kListClearLeft = 5980;
 constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 800;
-constexpr int kPictureFromRight = 1500;
-constexpr int kPictureFromBottom = 1000;
 } // namespace
 
 UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
@@ -203,7 +201,7 @@ QSize UtilsMenu::minimumSizeHint() const
     const int width = std::max(frames.width(), listLeft + listSize().width() + twips(kListFromRight - kListWidth));
     const int height = std::max({frames.height(), listTopWhenLow() + listSize().height(),
                                  layout()->contentsMargins().top() + m_frameMenu->minimumSizeHint().height()}) +
-                       twips(kPictureFromBottom);
+                       twips(kCornerPictureFromBottom);
     return QSize(width, height);
 }
 
@@ -226,7 +224,7 @@ void UtilsMenu::placeListAndPicture()
     // keeps its right edge at a fixed distance from the window's; it stands
     // in the top row from its design threshold on, and later when a larger
     // font widens the units frame beyond it; otherwise under it.
-    m_picture->move(width() - twips(kPictureFromRight), height() - twips(kPictureFromBottom));
+    placeAtCorner(m_picture);
     const QSize list = listSize();
     m_language->resize(list);
     const int left = width() - twips(kListFromRight - kListWidth) - list.width();

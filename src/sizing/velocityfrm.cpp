@@ -33,10 +33,6 @@ namespace {
 constexpr int kBoxWidth = 1500;
 constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 800;
-// Picture1 keeps this distance between its top-left corner and the screen's
-// bottom-right corner.
-constexpr int kPictureFromRight = 1500;
-constexpr int kPictureFromBottom = 1000;
 // Margins and the spacing between frames, tight enough for the pressure-loss
 // tool (the tallest) and the picture's strip to fit the main window at its
 // design size.
@@ -223,8 +219,8 @@ void Velocityfrm::build()
     m_picture->setPixmap(makeLogo(twips(kPictureWidth), twips(kPictureHeight), QStringLiteral("Q")));
     m_picture->setFixedSize(twips(kPictureWidth), twips(kPictureHeight));
     auto *pictureRow = new QHBoxLayout;
-    pictureRow->setContentsMargins(0, 0, twips(kPictureFromRight - kPictureWidth - kMargin),
-                                   twips(kPictureFromBottom - kPictureHeight - kSpacing));
+    pictureRow->setContentsMargins(0, 0, twips(kCornerPictureFromRight - kPictureWidth - kMargin),
+                                   twips(kCornerPictureFromBottom - kPictureHeight - kSpacing));
     pictureRow->addStretch(1);
     pictureRow->addWidget(m_picture);
     outer->addLayout(pictureRow);
