@@ -154,19 +154,6 @@ private slots:
         // One active file only, whatever the case it was written with.
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).filter("langutil.txt", Qt::CaseInsensitive).size(), 1);
     }
-
-    // A missing language shows slot 73 and leaves the active file and the table as they were. (Copies that fail
-    // part-way are tried in the fault tests.)
-    void missingLanguageChangesNothing()
-    {
-        copyShipped("English.txt", "langutil.txt");
-        QCOMPARE(load(), lang::LoadOutcome::Loaded);
-        const QByteArray before = bytes("langutil.txt");
-        QCOMPARE(lang::switchLanguage(*m_app, "French.txt", nullptr), lang::SwitchOutcome::SourceMissing);
-        QCOMPARE(m_platform.messages, QStringList{m_app->slot(73)});
-        QCOMPARE(bytes("langutil.txt"), before);
-        QCOMPARE(m_app->slot(62), QStringLiteral("English"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLang)

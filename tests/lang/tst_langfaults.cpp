@@ -2,19 +2,20 @@
 // failed writes, unreadable or malformed sources and a process killed in the
 // middle of a switch. Whatever happens, langutil.txt stays the old file or
 // becomes the new one, whole, and the program still loads a language.
-#include "fakeplatform.h"
 #include "lang/loader.h"
-#include "testlang.h"
+#include "screenfixture.h"
 
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
 #include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
-// A switch the helper process cannot complete: the folder or the source's permission bits, the helper's options,
-// and the file its one message names.
-struct FailedWrite { const char *name; bool folderWritable, sourceReadable; QStringList options; QString named; };
+// A switch that cannot complete: the folder's or the source's permission bits, or a full disk, and the file its one
+// message names.
+struct FailedWrite { const char *name; bool folderWritable, sourceReadable, diskFull; QString named; };
 } // namespace
 
 class TestLangFaults : public QObject
@@ -22,18 +23,24 @@ class TestLangFaults : public QObject
     Q_OBJECT
     std::unique_ptr<LanguageFolder> m_dir;
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    // The folder holds English as the active file and every language it may switch to.
-    void prepare() { m_dir = std::make_unique<LanguageFolder>(); }
+    // A fresh folder holding English as the active file and every language it may switch to, and a program state on
+    // it with English loaded.
+    std::unique_ptr<TestApp> prepare()
+    {
+        m_dir = std::make_unique<LanguageFolder>();
+        auto t = std::make_unique<TestApp>();
+        t->app.languageDir = QDir(m_dir->path());
+        return t;
+    }
     // langutil.txt is exactly one of the shipped files, no other file was left behind, and a load of it succeeds in
     // that language.
-    QString activeLanguage()
+    QString activeLanguage() const
     {
-        FakePlatform platform;
-        AppState app(platform);
-        app.languageDir = QDir(m_dir->path());
-        if (lang::loadLanguageTexts(app, nullptr) != lang::LoadOutcome::Loaded)
+        TestApp t{QString()};
+        t.app.languageDir = QDir(m_dir->path());
+        if (lang::loadLanguageTexts(t.app, nullptr) != lang::LoadOutcome::Loaded)
             return QStringLiteral("(load failed)");
-        const QString name = app.slot(62);
+        const QString name = t.app.slot(62);
         const bool whole =
             fileBytes(path(lang::kActiveFile)) == fileBytes(path(name == u"English" ? "English.txt" : "German.txt"));
         const qsizetype files = QDir(m_dir->path()).entryList(QDir::Files).size();
@@ -42,54 +49,59 @@ class TestLangFaults : public QObject
     }
 
 private slots:
-    // Each fault fails the switch with its reason shown, and the active file stays English. Permission bits are
-    // honoured by an unprivileged helper, a full disk is a file-size limit on the helper.
+    // Each fault fails the switch with its reason shown, and the active file stays English. The switch runs as the
+    // user nobody, so permission bits count also when the tests run as root; a full disk is a file-size limit.
     void failedWritesKeepTheActiveFile_data()
     {
-        QTest::addColumn<FailedWrite>("row");
-        static const FailedWrite rows[] = {{"folder read-only", false, true, {"--unprivileged"}, "langutil.txt"},
-                                           {"disk full", true, true, {"--fsize", "1000"}, "langutil.txt"},
-                                           {"source unreadable", true, false, {"--unprivileged"}, "German.txt"}};
-        for (const FailedWrite &r : rows)
-            QTest::newRow(r.name) << r;
+        static const FailedWrite rows[] = {{"folder read-only", false, true, false, "langutil.txt"},
+                                           {"disk full", true, true, true, "langutil.txt"},
+                                           {"source unreadable", true, false, false, "German.txt"}};
+        addRows(rows);
     }
     void failedWritesKeepTheActiveFile()
     {
         QFETCH(FailedWrite, row);
-        prepare();
+        const auto t = prepare();
         const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         const auto writable = readable | QFile::WriteOwner | QFile::WriteOther;
         QVERIFY(QFile::setPermissions(m_dir->path(), row.folderWritable ? writable : readable));
         if (!row.sourceReadable)
             QVERIFY(QFile::setPermissions(path("German.txt"), QFile::WriteOwner));
-        QProcess helper;
-        helper.start(QStringLiteral(LANGSWITCH_HELPER), QStringList{m_dir->path(), "once", "German.txt"} + row.options);
-        QVERIFY(helper.waitForFinished(10000) && helper.exitCode() == 0);
+        const uid_t uid = geteuid();
+        const gid_t gid = getegid();
+        rlimit disk{}, full{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &disk) == 0);
+        full = {1000, disk.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead of ending the process
+        const bool faulty = row.diskFull ? setrlimit(RLIMIT_FSIZE, &full) == 0
+                                         : uid != 0 || (setegid(65534) == 0 && seteuid(65534) == 0);
+        const lang::SwitchOutcome outcome = lang::switchLanguage(t->app, "German.txt", nullptr);
+        QVERIFY(seteuid(uid) == 0 && setegid(gid) == 0 && setrlimit(RLIMIT_FSIZE, &disk) == 0 && faulty);
         QVERIFY(QFile::setPermissions(m_dir->path(), writable));
         // The outcome and one message that names the file at fault.
-        const QStringList out = QString::fromLocal8Bit(helper.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(out.value(0), QString::number(int(lang::SwitchOutcome::CopyFailed)));
-        QCOMPARE(out.size(), 2);
-        QVERIFY2(out[1].contains(row.named), qPrintable(out[1]));
+        QCOMPARE(outcome, lang::SwitchOutcome::CopyFailed);
+        QCOMPARE(t->platform.messages.size(), 1);
+        QVERIFY2(t->platform.messages[0].contains(row.named), qPrintable(t->platform.messages[0]));
         QCOMPARE(activeLanguage(), QStringLiteral("English"));
     }
 
-    // A helper that switches English, German, English, ... without pause is
-    // killed at random moments; the active file is always one whole file.
+    // A child process that switches German, English, German, ... without pause is killed at random moments; the
+    // active file is always one whole file.
     void killedDuringSwitch()
     {
-        prepare();
+        const auto t = prepare();
         const quint32 seed = 20261206;
         QRandomGenerator random(seed);
         QMap<QString, int> seen;
         int leftovers = 0;
         for (int round = 0; round < 100; ++round) {
-            QProcess helper;
-            helper.start(QStringLiteral(LANGSWITCH_HELPER), {m_dir->path(), "loop", "German.txt", "English.txt"});
-            QVERIFY(helper.waitForReadyRead(10000));
+            const pid_t child = fork();
+            for (bool german = true; child == 0; german = !german)
+                lang::switchLanguage(t->app, german ? "German.txt" : "English.txt", nullptr);
+            QVERIFY(child > 0);
             QThread::usleep(random.bounded(20000));
-            ::kill(pid_t(helper.processId()), SIGKILL);
-            QVERIFY(helper.waitForFinished(10000));
+            ::kill(child, SIGKILL);
+            QCOMPARE(waitpid(child, nullptr, 0), child);
             // A write killed before its rename may leave its temporary file.
             for (const QString &f : QDir(m_dir->path()).entryList({lang::kActiveFile + ".*"}, QDir::Files))
                 leftovers += QFile::remove(path(f));
@@ -102,8 +114,9 @@ private slots:
         QCOMPARE(seen.size(), 2);
     }
 
-    // A malformed file chosen as a language is refused with a message and changes nothing; as the active file at
-    // start it loads what it can, and the user can still switch to a good language.
+    // A malformed file chosen as a language is refused with a message and changes nothing (a folder is no language
+    // file at all); as the active file at start it loads what it can, and the user can still switch to a good
+    // language.
     void malformedFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -119,26 +132,25 @@ private slots:
     void malformedFiles()
     {
         QFETCH(QByteArray, bytes);
+        const bool folder = bytes == "folder";
         for (bool asActive : {false, true}) {
-            prepare();
+            const auto t = prepare();
             const QString target = path(asActive ? lang::kActiveFile : QStringLiteral("German.txt"));
             QFile file(target);
             QVERIFY(file.remove());
             // A sparse file: 100 MB long without using the disk.
-            QVERIFY(bytes == "folder" ? QDir().mkdir(target)
+            QVERIFY(folder ? QDir().mkdir(target)
                     : bytes == "100 MB" ? file.open(QIODevice::WriteOnly) && file.resize(100 * 1024 * 1024)
                                         : file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
             file.close();
-            FakePlatform platform;
-            AppState app(platform);
-            app.languageDir = QDir(m_dir->path());
-            QVERIFY(loadShippedLanguage(app, QStringLiteral("English.txt")));
+            AppState &app = t->app;
             QElapsedTimer timer;
             timer.start();
             if (!asActive) {
-                const lang::SwitchOutcome outcome = lang::switchLanguage(app, "German.txt", nullptr);
-                QVERIFY(outcome == lang::SwitchOutcome::CopyFailed || outcome == lang::SwitchOutcome::SourceMissing);
-                QCOMPARE(platform.messages.size(), 1);
+                QCOMPARE(lang::switchLanguage(app, "German.txt", nullptr),
+                         folder ? lang::SwitchOutcome::SourceMissing : lang::SwitchOutcome::CopyFailed);
+                QCOMPARE(t->platform.messages.size(), 1);
+                QCOMPARE(t->platform.messages[0] == app.slot(73), folder);
                 QCOMPARE(app.slot(62), QStringLiteral("English"));
                 QCOMPARE(fileBytes(path(lang::kActiveFile)), fileBytes(path("English.txt")));
             } else {
@@ -147,8 +159,7 @@ private slots:
                     QVERIFY(app.slot(n).size() < 10000);
                 // A folder in the way: told twice (no active file, cannot write one) and runs in English; the next
                 // switch fails the same way, with its reason.
-                const bool folder = bytes == "folder";
-                QCOMPARE(platform.messages.size(), folder ? 2 : 0);
+                QCOMPARE(t->platform.messages.size(), folder ? 2 : 0);
                 QCOMPARE(lang::switchLanguage(app, "German.txt", nullptr),
                          folder ? lang::SwitchOutcome::CopyFailed : lang::SwitchOutcome::Loaded);
                 QCOMPARE(app.slot(62), folder ? QStringLiteral("English") : QStringLiteral("Deutsch"));
