@@ -21,31 +21,37 @@ private slots:
             QCOMPARE(placeOnPage(image, page), expected);
     }
 
-    // The print picture clicked: the dialog once, then a cancel message, a PDF, or (not writable) nothing.
+    // The print picture clicked, or Ctrl+P pressed in an input: the dialog once, then a cancel message, a PDF, or
+    // (not writable) nothing.
     void printFromPicture_data()
     {
         QTest::addColumn<bool>("accept");
         QTest::addColumn<bool>("writable");
-        QTest::newRow("cancel") << false << true;
-        QTest::newRow("accept") << true << true;
-        QTest::newRow("unusable printer ends quietly") << true << false;
+        QTest::addColumn<bool>("velocityByKey"); // Ctrl+P on the velocity screen, not a click on the probe's picture
+        QTest::newRow("cancel") << false << true << false;
+        QTest::newRow("accept") << true << true << false;
+        QTest::newRow("accept after Ctrl+P") << true << true << true;
+        QTest::newRow("unusable printer ends quietly") << true << false << false;
     }
 
     void printFromPicture()
     {
         QFETCH(bool, accept);
         QFETCH(bool, writable);
+        QFETCH(bool, velocityByKey);
         QTemporaryDir dir;
-        ScreenFixture s(Screen::Probe);
+        ScreenFixture s(velocityByKey ? Screen::Velocity : Screen::Probe);
         FakePlatform &platform = s.platform;
         platform.acceptPrinter = accept;
         platform.pdfFile = (writable ? dir.path() : QStringLiteral("/nonexistent-folder/for/sure")) + "/screen.pdf";
-        s.screen->show();
+        s.showActive();
         s.type("TxtpipeSize", "100");
         QTest::failOnWarning(QRegularExpression(".")); // such as a printer begun after a cancel
         if (!writable)
             QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QTest::mouseClick(s.find<QWidget>("Image1"), Qt::LeftButton);
+        s.find("TxtpipeSize")->setFocus();
+        velocityByKey ? QTest::keySequence(s.find("TxtpipeSize"), QKeySequence::Print)
+                      : QTest::mouseClick(s.find<QWidget>("Image1"), Qt::LeftButton);
         QCOMPARE(platform.printerDialogs, 1);
         QCOMPARE(platform.messages, accept ? QStringList() : QStringList{"Printing was cancelled!"});
         // A whole PDF with the screen on its page as a picture, or no file.

@@ -1,7 +1,7 @@
 // Every screen and tool for keyboard users, screen readers and large fonts. With a 14-point font, in English and
 // Magyar, metric and imperial: each caption, text, option, button and frame title shows whole, no two controls
 // overlap, every control a user reaches has a name a screen reader can say, and Tab walks those controls in the order
-// they stand. The print picture and Ctrl+P print from the keyboard.
+// they stand.
 #include "screenfixture.h"
 
 #include <QAccessible>
@@ -142,24 +142,6 @@ private slots:
                     QVERIFY2(!place.intersects(rect), qPrintable(name + QStringLiteral(" overlaps ") + other));
                 placed.append({name, place});
             }
-        }
-    }
-
-    // The print picture takes the focus and prints on Enter or Space; Ctrl+P prints the screen that has the focus.
-    void printFromTheKeyboard()
-    {
-        for (Screen screen : {Screen::Probe, Screen::Velocity}) {
-            ScreenFixture s(screen);
-            s.showActive();
-            QWidget *print = s.find<QWidget>("Image1");
-            print->setFocus(Qt::TabFocusReason);
-            QCOMPARE(QApplication::focusWidget(), print);
-            QTest::keyClick(print, Qt::Key_Return);
-            QTest::keyClick(print, Qt::Key_Space);
-            QWidget *input = reachable(s.screen.get()).last();
-            input->setFocus();
-            QTest::keySequence(input, QKeySequence::Print);
-            QCOMPARE(s.platform.printerDialogs, 3);
         }
     }
 };

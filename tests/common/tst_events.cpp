@@ -28,6 +28,7 @@ struct Screen : QWidget {
         for (QWidget *w : std::initializer_list<QWidget *>{box, other, list, option0, option1, tick, button, picture})
             layout->addWidget(w);
         picture->setMinimumSize(20, 20);
+        picture->actAsButton();
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
         list->addItems({QStringLiteral("Litres per second"), QStringLiteral("Litres per minute")});
@@ -90,6 +91,9 @@ private slots:
             {"check box set to its value", none, [](Screen &s) { s.tick->setChecked(false); }, ""},
             {"button clicked", none, [](Screen &s) { QTest::mouseClick(s.button, Qt::LeftButton); }, "press"},
             {"picture clicked", none, [](Screen &s) { QTest::mouseClick(s.picture, Qt::LeftButton); }, "press"},
+            {"Enter, then Space, on a picture", none,
+             [](Screen &s) { QTest::keyClick(s.picture, Qt::Key_Return), QTest::keyClick(s.picture, Qt::Key_Space); },
+             "press, press"},
             {"list choice", focusList, [](Screen &s) { s.pickFromList(1); }, "choose"},
             {"list choice of the item shown", focusList, [](Screen &s) { s.pickFromList(0); }, "choose"},
             {"list choice from code", none, [](Screen &s) { ev::choose(s.list, 1); }, "choose"},
