@@ -19,9 +19,7 @@ namespace {
 
 int settingOr(const char *name, int fallback)
 {
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok && value > 0 ? value : fallback;
+    return qEnvironmentVariableIntValue(name) > 0 ? qEnvironmentVariableIntValue(name) : fallback;
 }
 
 QString randomText(QRandomGenerator &random)
