@@ -17,18 +17,6 @@ namespace {
 // size, 3 payback) or probe model, and the order Tab walks the controls in (unchecked when empty).
 struct Case { int screen, option; QString tabOrder; };
 
-// The controls a user reaches: inputs, lists, options, buttons and results.
-QList<QWidget *> reachable(QWidget *root)
-{
-    QList<QWidget *> out;
-    for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!w->objectName().isEmpty() && w->isVisibleTo(root) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
-            && !qobject_cast<QComboBox *>(w->parentWidget()))
-            out << w;
-    }
-    return out;
-}
-
 bool fits(const QSize &needed, const QWidget *w) { return needed.boundedTo(w->size()) == needed; }
 
 // The text a control cuts, or nothing when it shows it whole. A text box
@@ -114,7 +102,7 @@ private slots:
         root->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(root));
         if (!screen.tabOrder.isEmpty()) {
-            QWidget *first = reachable(root).value(0);
+            QWidget *first = control<QWidget>(root, screen.tabOrder.section(u' ', 0, 0));
             first->setFocus(Qt::TabFocusReason);
             QStringList walked;
             for (int i = 0; i < 200 && (i == 0 || QApplication::focusWidget() != first); ++i) {
