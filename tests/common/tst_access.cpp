@@ -4,13 +4,8 @@
 // they stand.
 #include "screenfixture.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QStyleOptionFrame>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 // A Screen (-1: the main window with the tool menu), the velocity screen's tool (0 velocity, 1 pressure loss, 2 meter

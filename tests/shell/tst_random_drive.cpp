@@ -6,14 +6,8 @@
 #include "shell/utilsmenu.h"
 #include "screenfixture.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
