@@ -113,7 +113,8 @@ private slots:
                  QLineEdit answer;
                  answer.show();
                  answer.activateWindow();
-                 if (QTest::qWaitForWindowActive(&answer) && (answer.setFocus(), QApplication::focusWidget() == &answer))
+                 if (QTest::qWaitForWindowActive(&answer)
+                     && (answer.setFocus(), QApplication::focusWidget() == &answer))
                      s.runs << "dialog focused";
              }, "dialog focused"}};
         addRows(rows);
