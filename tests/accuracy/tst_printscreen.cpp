@@ -2,8 +2,6 @@
 #include "accuracy/printscreen.h"
 #include "screenfixture.h"
 
-#include <QtTest>
-
 class TestPrintScreen : public QObject
 {
     Q_OBJECT

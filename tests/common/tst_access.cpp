@@ -4,9 +4,6 @@
 // they stand.
 #include "screenfixture.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 namespace {
 // A Screen (-1: the main window with the tool menu), the velocity screen's tool (0 velocity, 1 pressure loss, 2 meter
 // size, 3 payback) or probe model, and the order Tab walks the controls in (unchecked when empty).

@@ -3,10 +3,6 @@
 #include "convert/convertfrm.h"
 #include "screenfixture.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QtTest>
-
 namespace {
 
 const QString kCancel = QStringLiteral("<cancel>");

@@ -5,8 +5,6 @@
 #include "lang/loader.h"
 #include "screenfixture.h"
 
-#include <QRandomGenerator>
-#include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -1,10 +1,6 @@
 // The probe screen: factors and flow per unit velocity, the 38/pi guard, frames.
 #include "screenfixture.h"
 
-#include <QGroupBox>
-#include <QRadioButton>
-#include <QtTest>
-
 namespace {
 
 struct Probe : ScreenFixture {

@@ -2,9 +2,6 @@
 #include "screenfixture.h"
 #include "selection/meterrules.h"
 
-#include <QCheckBox>
-#include <QtTest>
-
 using namespace selection;
 
 namespace {

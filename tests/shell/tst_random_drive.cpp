@@ -6,9 +6,6 @@
 #include "shell/utilsmenu.h"
 #include "screenfixture.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 namespace {
 
 int settingOr(const char *name, int fallback)

@@ -3,9 +3,6 @@
 #include "screenfixture.h"
 #include "shell/utilsmenu.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 class TestShell : public QObject
 {
     Q_OBJECT

@@ -5,8 +5,6 @@
 #include "sizing/metersizing.h"
 #include "sizing/pressureloss.h"
 
-#include <QtTest>
-
 using velocity::Recalculation;
 using velocity::SharedValues;
 using Text = std::optional<QString>;

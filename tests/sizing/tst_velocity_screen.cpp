@@ -4,11 +4,6 @@
 #include "screenfixture.h"
 #include "sizing/velocityfrm.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QtTest>
-
 namespace {
 
 // The tools, as the tool menu's mode flags choose them.

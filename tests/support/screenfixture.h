@@ -10,9 +10,9 @@
 #include "shell/screenhost.h"
 #include "testlang.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QTest>
+// A screen test's one door to Qt: the Test and Widgets modules whole.
+#include <QtTest>
+#include <QtWidgets>
 
 // The texts the named controls under `root` show (a frame's title, a list's current text), joined with `separator`.
 inline QString shownTexts(const QWidget *root, const QStringList &names, QChar separator = u' ')
