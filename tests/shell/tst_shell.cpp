@@ -7,40 +7,33 @@ class TestShell : public QObject
 {
     Q_OBJECT
     std::optional<SuiteFixture> m_suite;
-    MDIForm1 *m_main = nullptr;
-    FakePlatform *m_platform = nullptr;
-    AppState *m_app = nullptr;
     QString m_clockDuringSplash; // the clock as the splash pause saw it, and whether it ran
 
-    template <typename T = QPushButton> T *find(const QString &name) const { return control<T>(m_main, name); }
-    QString texts(const QStringList &names) const { return shownTexts(m_main, names, u'|'); }
+    template <typename T = QPushButton> T *find(const QString &name) const { return control<T>(&m_suite->main, name); }
+    QString texts(const QStringList &names) const { return shownTexts(&m_suite->main, names, u'|'); }
     void closeDeleted() const { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 private slots:
     // The suite started on English as the active language.
     void init()
     {
-        m_suite.reset();
         m_suite.emplace();
-        m_main = &m_suite->main;
-        m_platform = &m_suite->platform;
-        m_app = &m_suite->app;
-        m_platform->duringPause = [this] {
+        m_suite->platform.duringPause = [this] {
             m_clockDuringSplash = texts({"LblTime"}) + (find<QTimer>("Timer1")->isActive() ? " ticking" : "");
         };
-        QVERIFY(m_main->start());
+        QVERIFY(m_suite->main.start());
     }
 
     void startUpCaptionsEverything()
     {
         // A maximised child adds its title in brackets, as desktop MDI windows do.
-        QVERIFY(m_main->windowTitle().startsWith(QStringLiteral("Quorvel")));
+        QVERIFY(m_suite->main.windowTitle().startsWith(QStringLiteral("Quorvel")));
         // The splash waited two seconds, once, in the platform's pause, with the clock already running.
-        QCOMPARE(m_platform->pauses, QList<int>{2000});
+        QCOMPARE(m_suite->platform.pauses, QList<int>{2000});
         QCOMPARE(m_clockDuringSplash, QStringLiteral("09:30:00 ticking"));
         QCOMPARE(texts({"LblVersion", "LblDate", "TxtMdiUnitsTitle", "TxtMdiUnits"}),
                  QStringLiteral("V 3.051 |06-Dec-26|Units|Metric"));
-        UtilsMenu *menu = m_main->toolMenu();
+        UtilsMenu *menu = m_suite->main.toolMenu();
         QVERIFY(menu && menu->parentWidget()->isMaximized());
         QCOMPARE(menu->windowTitle(), QStringLiteral("Gauntry  Main Menu"));
         QCOMPARE(texts({"CmdMdiMenu", "CmdMdiQuit", "CmdMenuVel", "CmdMenuPress", "CmdMenuSize", "CmdVeldrixPayBack",
@@ -50,10 +43,10 @@ private slots:
                                 "Unit converter|Meter selection|Metric|Imperial|Main Menu|Units|English"));
         QCOMPARE(find<QComboBox>("CmbLanguage")->count(), 8);
         // The clock ticks on past midnight; the date stays as set at start.
-        m_main->tick();
+        m_suite->main.tick();
         QCOMPARE(texts({"LblTime"}), QStringLiteral("09:30:00"));
-        m_platform->clock = QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1));
-        m_main->tick();
+        m_suite->platform.clock = QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1));
+        m_suite->main.tick();
         QCOMPARE(texts({"LblTime", "LblDate"}), QStringLiteral("00:00:01|06-Dec-26"));
     }
 
@@ -64,12 +57,12 @@ private slots:
             {"CmdMenuVel", {true, false, false, false}},  {"CmdMenuPress", {false, true, false, false}},
             {"CmdMenuSize", {false, false, true, false}}, {"CmdVeldrixPayBack", {true, false, false, true}},
             {"CmdMenuProbe", {}}, {"CmdMenuConvert", {}}, {"CmdMetersel", {}}};
+        AppState &app = m_suite->app;
         for (const auto &[button, flags] : rows) {
             for (bool start : {false, true}) {
-                m_app->velocityMode = m_app->pressureLossMode = m_app->meterSizeMode = m_app->paybackMode = start;
+                app.velocityMode = app.pressureLossMode = app.meterSizeMode = app.paybackMode = start;
                 find(button)->click();
-                const QList<bool> set{m_app->velocityMode, m_app->pressureLossMode, m_app->meterSizeMode,
-                                      m_app->paybackMode};
+                const QList<bool> set{app.velocityMode, app.pressureLossMode, app.meterSizeMode, app.paybackMode};
                 QCOMPARE(set, flags.isEmpty() ? QList<bool>(4, start) : flags);
             }
         }
@@ -80,49 +73,49 @@ private slots:
     void screensAndToolMenu()
     {
         for (Screen screen : {Screen::Converter, Screen::Probe, Screen::MeterSelection}) {
-            QWidget *first = m_main->screens().open(screen);
+            QWidget *first = m_suite->main.screens().open(screen);
             QCOMPARE(first ? first->objectName() : QString(), screenName(screen));
-            const int windows = m_main->mdiArea()->subWindowList().size();
-            QCOMPARE(m_main->screens().open(screen), first);
-            QCOMPARE(m_main->mdiArea()->subWindowList().size(), windows);
-            QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget(), first);
+            const int windows = m_suite->main.mdiArea()->subWindowList().size();
+            QCOMPARE(m_suite->main.screens().open(screen), first);
+            QCOMPARE(m_suite->main.mdiArea()->subWindowList().size(), windows);
+            QCOMPARE(m_suite->main.mdiArea()->activeSubWindow()->widget(), first);
         }
         find("CmdMdiMenu")->click();
         closeDeleted();
         for (Screen screen : kCalculatorScreens)
-            QVERIFY(!m_main->screens().find(screen));
-        QVERIFY(m_main->toolMenu()->parentWidget()->isMaximized());
-        const int windows = m_main->mdiArea()->subWindowList().size();
+            QVERIFY(!m_suite->main.screens().find(screen));
+        QVERIFY(m_suite->main.toolMenu()->parentWidget()->isMaximized());
+        const int windows = m_suite->main.mdiArea()->subWindowList().size();
         find("CmdMdiMenu")->click();
-        QCOMPARE(m_main->mdiArea()->subWindowList().size(), windows);
-        m_main->toolMenu()->parentWidget()->close();
+        QCOMPARE(m_suite->main.mdiArea()->subWindowList().size(), windows);
+        m_suite->main.toolMenu()->parentWidget()->close();
         closeDeleted();
-        QVERIFY(!m_main->toolMenu());
+        QVERIFY(!m_suite->main.toolMenu());
         find("CmdMdiMenu")->click();
-        QVERIFY(m_main->toolMenu() && m_main->toolMenu()->parentWidget()->isMaximized());
+        QVERIFY(m_suite->main.toolMenu() && m_suite->main.toolMenu()->parentWidget()->isMaximized());
         QCOMPARE(texts({"CmdMenuConvert"}), QStringLiteral("Unit converter"));
         // Quitting goes through the platform.
         find("CmdMdiQuit")->click();
-        QCOMPARE(m_platform->quitCode, 0);
+        QCOMPARE(m_suite->platform.quitCode, 0);
     }
 
     // A language chosen from the list or the Language menu re-captions the menu and units box, not the units title.
     void languageSwitchRecaptions()
     {
         find("CmdImperial")->click();
-        QVERIFY(!m_app->metric);
+        QVERIFY(!m_suite->app.metric);
         QCOMPARE(texts({"TxtMdiUnits"}), QStringLiteral("Imperial"));
         auto *list = find<QComboBox>("CmbLanguage");
         ev::choose(list, list->findText("Magyar"));
-        QCOMPARE(m_app->slot(62), QStringLiteral("Magyar"));
+        QCOMPARE(m_suite->app.slot(62), QStringLiteral("Magyar"));
         const QStringList captions = {"CmdMdiMenu", "FrameMenu", "TxtMdiUnitsTitle", "TxtMdiUnits"};
-        QCOMPARE(texts(captions), QString::fromUtf8("Főmenü|Főmenü|Units|") + m_app->slot(42));
-        m_main->menuBar()->findChild<QAction *>("German")->trigger();
-        QCOMPARE(texts(captions), QString::fromUtf8("Hauptmenü|Hauptmenü|Units|") + m_app->slot(42));
+        QCOMPARE(texts(captions), QString::fromUtf8("Főmenü|Főmenü|Units|") + m_suite->app.slot(42));
+        m_suite->main.menuBar()->findChild<QAction *>("German")->trigger();
+        QCOMPARE(texts(captions), QString::fromUtf8("Hauptmenü|Hauptmenü|Units|") + m_suite->app.slot(42));
         find("CmdMetric")->click();
-        QVERIFY(m_app->metric);
-        QCOMPARE(texts({"TxtMdiUnits"}), m_app->slot(41));
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_suite->app.metric);
+        QCOMPARE(texts({"TxtMdiUnits"}), m_suite->app.slot(41));
+        QVERIFY(m_suite->platform.messages.isEmpty());
     }
 
     // Quit during the splash ends the start there: no tool menu, no message.
@@ -139,7 +132,7 @@ private slots:
     // units frame, from there on in the top row.
     void languageListSitsLowerWhenNarrow()
     {
-        UtilsMenu *menu = m_main->toolMenu();
+        UtilsMenu *menu = m_suite->main.toolMenu();
         auto *list = find<QComboBox>("CmbLanguage");
         menu->parentWidget()->showNormal();
         menu->resize(twips(8970), twips(6000));

@@ -37,8 +37,7 @@ public:
     void quit(int code) override { quitCode = code; }
 
     QStringList messages;
-    struct Question { QString prompt, title, defaultAnswer; };
-    QList<Question> questions;
+    QList<QStringList> questions; // each question's prompt, title and default answer
     int printerDialogs = 0;
     QList<int> pauses; // the length of each pause, in milliseconds
     int quitCode = -1; // -1: not asked to quit
