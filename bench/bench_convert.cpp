@@ -1,16 +1,13 @@
 // One keystroke in each of the converter's input boxes: the text change runs
 // the frame highlight and the conversion and writes the output box.
-#include "common/appstate.h"
 #include "common/events.h"
-#include "fakeplatform.h"
 #include "convert/convertfrm.h"
-#include "lang/langfile.h"
+#include "screenfixture.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 
@@ -46,17 +43,10 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     // The converter asks nothing here: the S.G. box holds a value.
-    FakePlatform platform;
-    AppState app(platform);
-    const QString english = lang::findFile(QDir(QStringLiteral(SUITE_LANG_DIR)), lang::kEnglishFile);
-    if (lang::readInto(english, app.texts) != lang::ReadStatus::Ok) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(english));
-        return 1;
-    }
-    ConvertFrm screen(app);
+    TestApp english;
+    ConvertFrm screen(english.app);
     screen.show();
     screen.findChild<QLineEdit *>("TxtViscSG")->setText(QStringLiteral("0.8"));
     for (const Case &c : kCases) {
@@ -66,10 +56,5 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark(("keystroke/" + stem).toLatin1().constData(), keystroke, &screen, stem);
     }
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -5,11 +5,11 @@
 #include "fakeplatform.h"
 #include "lang/langfile.h"
 #include "lang/loader.h"
+#include "benchmain.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 QByteArray shipped(const char *name)
@@ -75,8 +75,5 @@ BENCHMARK(BM_General);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

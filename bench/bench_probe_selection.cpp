@@ -6,11 +6,11 @@
 #include "selection/meterselectionfrm.h"
 
 #include "screenfixture.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -58,10 +58,5 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -8,9 +8,9 @@
 #include "sizing/pressureloss.h"
 
 #include "screenfixture.h"
+#include "benchmain.h"
 
 #include <QCoreApplication>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -72,11 +72,5 @@ BENCHMARK(BM_SizeMetersWithLosses);
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -7,11 +7,11 @@
 #include "common/events.h"
 #include "common/widgets.h"
 #include "screenfixture.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QRadioButton>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -61,11 +61,5 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
