@@ -1,6 +1,6 @@
-#include "common/appstate.h"
-#include "common/platform.h"
-#include "shell/mdiform.h"
+#include "ui/common/appstate.h"
+#include "ui/common/platform.h"
+#include "ui/shell/mdiform.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 // One keystroke in each of the converter's input boxes: the text change runs
 // the frame highlight and the conversion and writes the output box.
-#include "common/events.h"
-#include "convert/convertfrm.h"
+#include "ui/common/events.h"
+#include "ui/convert/convertfrm.h"
 #include "screenfixture.h"
 #include "benchmain.h"
 

@@ -1,10 +1,10 @@
 // Speed of reading and applying a whole language file, and of the display
 // mask formatter that every result passes through.
-#include "common/appstate.h"
-#include "common/numbers.h"
+#include "ui/common/appstate.h"
+#include "core/common/numbers.h"
 #include "fakeplatform.h"
-#include "lang/langfile.h"
-#include "lang/loader.h"
+#include "core/lang/langfile.h"
+#include "ui/lang/loader.h"
 #include "benchmain.h"
 
 #include <QCoreApplication>

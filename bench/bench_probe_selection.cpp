@@ -2,8 +2,8 @@
 // a keystroke in the pipe diameter (through the change handler to the four
 // result boxes) and one option click (through the rule table to the seven
 // ticks and name boxes). Both screens are shown, as in use.
-#include "probe/tessivofrm.h"
-#include "selection/meterselectionfrm.h"
+#include "ui/probe/tessivofrm.h"
+#include "ui/selection/meterselectionfrm.h"
 
 #include "screenfixture.h"
 #include "benchmain.h"

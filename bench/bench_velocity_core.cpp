@@ -1,11 +1,11 @@
 // The velocity screen's calculation core without its widgets: one full
 // recalculation for a typed flow and bore (water, Veldrix Mains), and one
 // round of meter sizing with the pressure loss at each of the five sizes.
-#include "accuracy/accuracymodel.h"
-#include "sizing/flowvelocity.h"
-#include "sizing/fluid.h"
-#include "sizing/metersizing.h"
-#include "sizing/pressureloss.h"
+#include "core/velocity/accuracymodel.h"
+#include "core/velocity/flowvelocity.h"
+#include "core/velocity/fluid.h"
+#include "core/velocity/metersizing.h"
+#include "core/velocity/pressureloss.h"
 
 #include "screenfixture.h"
 #include "benchmain.h"

@@ -4,8 +4,8 @@
 // recalculations and pressure losses), and in the payback tool with every
 // payback input filled (the recalculation, then the annual usage, revenue
 // loss and payback written).
-#include "common/events.h"
-#include "common/widgets.h"
+#include "ui/common/events.h"
+#include "ui/common/widgets.h"
 #include "screenfixture.h"
 #include "benchmain.h"
 

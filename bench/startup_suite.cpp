@@ -1,9 +1,9 @@
 // The suite's own start-up, as app/main.cpp runs it, ending by itself: after
 // the tool menu is up it idles for the number of seconds given as the first
 // argument (0: ends at once) and quits. Timed by bench/startup-cpu.sh.
-#include "common/appstate.h"
-#include "common/platform.h"
-#include "shell/mdiform.h"
+#include "ui/common/appstate.h"
+#include "ui/common/platform.h"
+#include "ui/shell/mdiform.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,7 +2,7 @@
 // come out, the same first fields whatever the limit, and no field that holds
 // a separator unless it was quoted.
 #include "check.h"
-#include "lang/langfile.h"
+#include "core/lang/langfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {

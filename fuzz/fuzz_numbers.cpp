@@ -4,7 +4,7 @@
 // text holds and the first eight bytes taken as a raw double are formatted,
 // in a locale picked by the input's length.
 #include "check.h"
-#include "common/numbers.h"
+#include "core/common/numbers.h"
 
 #include <array>
 #include <cmath>

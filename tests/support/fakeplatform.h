@@ -4,7 +4,7 @@
 // printer dialog is accepted or not, the clock is set by the test and pauses
 // return at once.
 
-#include "common/platform.h"
+#include "ui/common/platform.h"
 
 #include <QPrinter>
 #include <QStringList>

@@ -2,12 +2,12 @@
 // A fresh program state (recording platform, AppState, shipped texts) and a screen made as the tool menu makes it;
 // or the whole suite in a fresh language folder.
 
-#include "common/appstate.h"
-#include "common/widgets.h"
+#include "ui/common/appstate.h"
+#include "ui/common/widgets.h"
 #include "datarows.h"
 #include "fakeplatform.h"
-#include "shell/mdiform.h"
-#include "shell/screenhost.h"
+#include "ui/shell/mdiform.h"
+#include "ui/shell/screenhost.h"
 #include "testlang.h"
 
 // A screen test's one door to Qt: the Test and Widgets modules whole.

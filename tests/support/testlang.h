@@ -1,14 +1,12 @@
 #pragma once
 // Helpers for tests that need the shipped language texts.
 
-#include "common/appstate.h"
-#include "lang/langfile.h"
-#include "lang/languages.h"
+#include "ui/common/appstate.h"
+#include "core/lang/languages.h"
+#include "shippedtexts.h"
 
 #include <QTemporaryDir>
 
-// The folder that holds the shipped language files.
-inline QString shippedLanguageDir() { return QStringLiteral(SUITE_LANG_DIR); }
 // A file's bytes; none when it cannot be read.
 inline QByteArray fileBytes(const QString &path)
 {
@@ -26,7 +24,7 @@ inline QByteArray fileOfFields(int count, const QByteArray &prefix = "Text")
 // Loads a shipped language file straight into the table; false when it is missing or short.
 inline bool loadShippedLanguage(AppState &app, const QString &fileName = QStringLiteral("English.txt"))
 {
-    return lang::readInto(lang::findFile(QDir(shippedLanguageDir()), fileName), app.texts) == lang::ReadStatus::Ok;
+    return loadShippedTexts(app.texts, fileName);
 }
 
 // A fresh folder holding every shipped language file and `active` as the active file, each writable by its owner and

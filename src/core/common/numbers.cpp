@@ -1,0 +1,315 @@
+#include "core/common/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace num {
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Scans a number at the start of `text` (after `pos`) and returns the
+// characters it spans as plain ASCII in `out` ("D" exponents become "e").
+// Returns the position after the number, or `pos` when there is none.
+qsizetype scanNumber(QStringView text, qsizetype pos, std::string &out)
+{
+    qsizetype i = pos;
+    std::string s;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            s += '-';
+        ++i;
+    }
+    qsizetype mantissaDigits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        s += char(text[i].unicode());
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < text.size() && text[i] == u'.') {
+        s += '.';
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            s += char(text[i].unicode());
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return pos;
+    // An exponent counts only when it has digits of its own.
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+        qsizetype j = i + 1;
+        std::string e = "e";
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-')) {
+            e += char(text[j].unicode());
+            ++j;
+        }
+        qsizetype expDigits = 0;
+        while (j < text.size() && isDigit(text[j])) {
+            e += char(text[j].unicode());
+            ++j;
+            ++expDigits;
+        }
+        if (expDigits > 0) {
+            s += e;
+            i = j;
+        }
+    }
+    out = std::move(s);
+    return i;
+}
+
+// Converts a scanned number; out-of-range values become +/-infinity or +/-0.
+double convert(const std::string &s)
+{
+    double value = 0.0;
+    const char *first = s.data();
+    const char *last = s.data() + s.size();
+    auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // Decide between overflow and underflow from the decimal exponent of the
+        // first significant digit.
+        const bool negative = !s.empty() && s[0] == '-';
+        long long exp10 = 0;
+        const auto ePos = s.find('e');
+        const std::string mant = s.substr(0, ePos);
+        if (ePos != std::string::npos) {
+            const std::string ex = s.substr(ePos + 1);
+            bool expNeg = !ex.empty() && ex[0] == '-';
+            for (char c : ex) {
+                if (c >= '0' && c <= '9')
+                    exp10 = std::min<long long>(exp10 * 10 + (c - '0'), 1'000'000'000LL);
+            }
+            if (expNeg)
+                exp10 = -exp10;
+        }
+        const auto point = mant.find('.');
+        const std::string intPart = mant.substr(negative ? 1 : 0,
+                                                point == std::string::npos ? std::string::npos
+                                                                           : point - (negative ? 1 : 0));
+        long long lead = 0;
+        const auto firstNonZero = intPart.find_first_not_of('0');
+        if (firstNonZero != std::string::npos) {
+            lead = static_cast<long long>(intPart.size() - firstNonZero);
+        } else if (point != std::string::npos) {
+            const std::string frac = mant.substr(point + 1);
+            const auto nz = frac.find_first_not_of('0');
+            lead = nz == std::string::npos ? -1'000'000'000LL : -static_cast<long long>(nz);
+        }
+        const double big = std::numeric_limits<double>::infinity();
+        if (lead + exp10 > 0)
+            return negative ? -big : big;
+        return negative ? -0.0 : 0.0;
+    }
+    if (ec != std::errc())
+        return 0.0;
+    return value;
+}
+
+// Decimal digits of |value| rounded to `significant` digits: returns the
+// digit string (no trailing zeros, at least "0") and the decimal exponent of
+// its first digit.
+struct Digits {
+    std::string digits;
+    int exp10 = 0;
+};
+
+Digits significantDigits(double value, int significant)
+{
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                             significant - 1);
+    std::string s(buf, res.ptr);
+    const auto e = s.find('e');
+    Digits d;
+    for (size_t i = 0; i < e; ++i)
+        if (s[i] != '.')
+            d.digits += s[i];
+    d.exp10 = std::stoi(s.substr(e + 1));
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits == "0")
+        d.exp10 = 0;
+    return d;
+}
+
+QString groupDigits(const QString &intDigits, const QString &separator)
+{
+    QString out;
+    const qsizetype n = intDigits.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += separator;
+        out += intDigits[i];
+    }
+    return out;
+}
+
+QString generalText(double value, int significant, QChar point)
+{
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0.0)
+        return QStringLiteral("0");
+    const Digits d = significantDigits(value, significant);
+    QString out;
+    if (value < 0)
+        out += u'-';
+    const QString digits = QString::fromLatin1(d.digits.data(), qsizetype(d.digits.size()));
+    if (d.exp10 < -4 || d.exp10 >= significant) {
+        out += digits.left(1);
+        if (digits.size() > 1)
+            out += point + digits.mid(1);
+        out += d.exp10 < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
+        out += QString::number(std::abs(d.exp10)).rightJustified(2, u'0');
+        return out;
+    }
+    if (d.exp10 < 0) {
+        out += u'0';
+        out += point;
+        out += QString(-d.exp10 - 1, u'0') + digits;
+        return out;
+    }
+    const qsizetype intCount = d.exp10 + 1;
+    if (digits.size() <= intCount) {
+        out += digits + QString(intCount - digits.size(), u'0');
+    } else {
+        out += digits.left(intCount) + point + digits.mid(intCount);
+    }
+    return out;
+}
+
+} // namespace
+
+double leadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    std::string s;
+    if (scanNumber(text, i, s) == i)
+        return 0.0;
+    return convert(s);
+}
+
+std::optional<double> strictNumber(QStringView text)
+{
+    const QStringView t = text.trimmed();
+    std::string s;
+    if (t.isEmpty() || scanNumber(t, 0, s) != t.size())
+        return std::nullopt;
+    return convert(s);
+}
+
+QString mask(double value, QStringView maskText, const QLocale &locale)
+{
+    if (!std::isfinite(value))
+        return {};
+    const qsizetype pointPos = maskText.indexOf(u'.');
+    const QStringView intMask = pointPos < 0 ? maskText : maskText.left(pointPos);
+    const QStringView fracMask = pointPos < 0 ? QStringView() : maskText.mid(pointPos + 1);
+    const int decimals = int(fracMask.size());
+    int minDecimals = 0;
+    while (minDecimals < decimals && fracMask[minDecimals] == u'0')
+        ++minDecimals;
+    const int minIntDigits = int(intMask.count(u'0'));
+    const bool grouped = intMask.contains(u',');
+
+    // Work on the value's 15 significant decimal digits, then round that
+    // decimal text half away from zero: 2.675 shows as 2.68, as a user expects.
+    const Digits d = significantDigits(value, 15);
+    std::string intDigits, fracDigits;
+    if (d.digits == "0") {
+        intDigits = "0";
+    } else if (d.exp10 >= 0) {
+        const size_t intCount = size_t(d.exp10) + 1;
+        if (d.digits.size() <= intCount) {
+            intDigits = d.digits + std::string(intCount - d.digits.size(), '0');
+        } else {
+            intDigits = d.digits.substr(0, intCount);
+            fracDigits = d.digits.substr(intCount);
+        }
+    } else {
+        intDigits = "0";
+        fracDigits = std::string(size_t(-d.exp10 - 1), '0') + d.digits;
+    }
+    if (fracDigits.size() > size_t(decimals)) {
+        const bool up = fracDigits[size_t(decimals)] >= '5';
+        fracDigits.resize(size_t(decimals));
+        if (up) {
+            std::string all = intDigits + fracDigits;
+            int k = int(all.size()) - 1;
+            while (k >= 0 && all[size_t(k)] == '9') {
+                all[size_t(k)] = '0';
+                --k;
+            }
+            if (k >= 0)
+                all[size_t(k)] += 1;
+            else
+                all.insert(all.begin(), '1');
+            intDigits = all.substr(0, all.size() - fracDigits.size());
+            fracDigits = all.substr(all.size() - fracDigits.size());
+        }
+    }
+    while (fracDigits.size() > size_t(minDecimals) && fracDigits.back() == '0')
+        fracDigits.pop_back();
+    if (fracDigits.size() < size_t(minDecimals))
+        fracDigits.append(size_t(minDecimals) - fracDigits.size(), '0');
+    // Leading zeros of the integer part go, down to the forced digits.
+    size_t firstNonZero = intDigits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos)
+        firstNonZero = intDigits.size();
+    intDigits = intDigits.substr(firstNonZero);
+    if (intDigits.size() < size_t(minIntDigits))
+        intDigits = std::string(size_t(minIntDigits) - intDigits.size(), '0') + intDigits;
+
+    const bool isZero = intDigits.find_first_not_of('0') == std::string::npos
+                        && fracDigits.find_first_not_of('0') == std::string::npos;
+    QString intText = QString::fromLatin1(intDigits.data(), qsizetype(intDigits.size()));
+    if (grouped)
+        intText = groupDigits(intText, locale.groupSeparator());
+    QString out;
+    if (value < 0 && !isZero)
+        out += u'-';
+    out += intText;
+    // A mask with a point always shows it ("5."); a mask without one is a
+    // whole number ("56").
+    if (pointPos >= 0) {
+        out += locale.decimalPoint();
+        out += QString::fromLatin1(fracDigits.data(), qsizetype(fracDigits.size()));
+    }
+    return out;
+}
+
+QString general15(double value, const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    return generalText(value, 15, point.isEmpty() ? QChar(u'.') : point.front());
+}
+
+QString general7(float value, const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    return generalText(double(value), 7, point.isEmpty() ? QChar(u'.') : point.front());
+}
+
+QString classic(double value)
+{
+    QString text = generalText(value, 15, u'.');
+    if (text.isEmpty())
+        return text;
+    if (text.startsWith(u'-')) {
+        if (text.startsWith(QLatin1String("-0.")))
+            text.remove(1, 1);
+        return text;
+    }
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    return u' ' + text;
+}
+
+} // namespace num

@@ -1,0 +1,234 @@
+#include "ui/selection/meterselectionfrm.h"
+
+#include "ui/common/appstate.h"
+#include "ui/common/events.h"
+#include "ui/common/widgets.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace selection;
+
+namespace {
+
+struct TechnologyRow {
+    const char *tickName;
+    const char *nameBox;
+    int nameSlot;
+};
+
+// Tick box, name box and name text of each technology, in table order.
+constexpr std::array<TechnologyRow, kTechnologyCount> kRows{{
+    {"Check1", "TxtMag", 16},
+    {"Check2", "TxtCoriolis", 139},
+    {"Check3", "TxtUltrasonic", 131},
+    {"Check7", "TxtVortex", 136},
+    {"Check8", "TxtWedge", 137},
+    {"Check4", "TxtProbe", 25},
+    {"Check5", "TxtTurbine", 138},
+}};
+
+const QColor kSuitableColour(0, 0, 255);
+constexpr int kNameWidth = 3000; // twips
+
+// An uncaptioned frame that makes its options one exclusive group.
+QGroupBox *optionGroup(QWidget *parent)
+{
+    auto *box = new QGroupBox(parent);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    return box;
+}
+
+QRadioButton *addOption(QGroupBox *group, const QString &name)
+{
+    auto *option = new QRadioButton(group);
+    option->setObjectName(name);
+    group->layout()->addWidget(option);
+    return option;
+}
+
+template <size_t N> QGroupBox *optionArray(QWidget *parent, const QString &base, std::array<QRadioButton *, N> &out)
+{
+    QGroupBox *group = optionGroup(parent);
+    for (size_t i = 0; i < N; ++i)
+        out[i] = addOption(group, indexedName(base, int(i)));
+    return group;
+}
+
+template <typename E, size_t N> E selected(const std::array<QRadioButton *, N> &options, std::array<E, N> values)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (options[i]->isChecked())
+            return values[i];
+    }
+    return E::Unset;
+}
+
+} // namespace
+
+MeterSelectionFrm::MeterSelectionFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(app)
+{
+    auto *layout = new QHBoxLayout(this);
+    buildInputs();
+    buildOutputs();
+    layout->addWidget(control<QGroupBox>(this, QStringLiteral("Frame2")), 0, Qt::AlignTop);
+    layout->addWidget(control<QGroupBox>(this, QStringLiteral("Frame1")), 0, Qt::AlignTop);
+    layout->addStretch(1);
+    applyTexts();
+
+    auto evaluate = [this] { evaluateMeterTypes(); };
+    for (auto *options : {m_fluid.data(), m_measurement.data(), m_viscosity.data()})
+        for (int i = 0; i < 3; ++i)
+            ev::onClick(options[i], evaluate);
+    for (auto *options : {m_conductivity.data(), m_clean.data()})
+        for (int i = 0; i < 2; ++i)
+            ev::onClick(options[i], evaluate);
+    ev::onChange(m_maxTemp, evaluate);
+    ev::onChange(m_minTemp, evaluate);
+
+    // Start from the most common case, a clean, thin, conductive liquid
+    // measured by volume. It excludes nothing, so the guide opens with every
+    // technology possible, and each group shows which choice is in force.
+    m_fluid[0]->setChecked(true);
+    m_conductivity[0]->setChecked(true);
+    m_measurement[0]->setChecked(true);
+    m_clean[0]->setChecked(true);
+    m_viscosity[0]->setChecked(true);
+    evaluateMeterTypes();
+    adjustSize();
+}
+
+void MeterSelectionFrm::buildInputs()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Fluid"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto *grid = new QGridLayout(frame);
+
+    m_fluidName = new QLineEdit(frame);
+    m_fluidName->setObjectName(QStringLiteral("TxtFluidName"));
+    auto *fluidLabel = new QLabel(frame);
+    fluidLabel->setObjectName(QStringLiteral("LbLFluidName"));
+    fluidLabel->setBuddy(m_fluidName);
+    grid->addWidget(fluidLabel, 0, 0);
+    grid->addWidget(m_fluidName, 0, 1, 1, 2);
+
+    grid->addWidget(optionArray(frame, QStringLiteral("OptFluid"), m_fluid), 1, 0);
+    grid->addWidget(optionArray(frame, QStringLiteral("OptConductivity"), m_conductivity), 1, 1, 1, 2);
+
+    QGroupBox *measurement = optionGroup(frame);
+    m_measurement[0] = addOption(measurement, QStringLiteral("OptMeasurements"));
+    m_measurement[1] = addOption(measurement, QStringLiteral("OptMeasurements1"));
+    m_measurement[2] = addOption(measurement, QStringLiteral("OptMeasurements2"));
+    grid->addWidget(measurement, 2, 0);
+    grid->addWidget(optionArray(frame, QStringLiteral("OptClean"), m_clean), 2, 1, 1, 2);
+    grid->addWidget(optionArray(frame, QStringLiteral("OptVisc"), m_viscosity), 3, 0);
+
+    auto temperatureRow = [&](int row, const char *labelName, const char *boxName, const char *unitName) {
+        auto *label = new QLabel(frame);
+        label->setObjectName(QLatin1String(labelName));
+        auto *box = new QLineEdit(frame);
+        box->setObjectName(QLatin1String(boxName));
+        box->setMaximumWidth(twips(1200));
+        auto *unit = new QLabel(frame);
+        unit->setObjectName(QLatin1String(unitName));
+        label->setBuddy(box);
+        auto *line = new QHBoxLayout;
+        line->addWidget(box);
+        line->addWidget(unit, 1);
+        grid->addWidget(label, row, 0);
+        grid->addLayout(line, row, 1, 1, 2);
+        return box;
+    };
+    m_maxTemp = temperatureRow(4, "LblTempMax", "TxtMaxTemp", "LblTemp1");
+    m_minTemp = temperatureRow(5, "LblTempMin", "TxtMinTemp", "LblTemp2");
+    grid->setColumnStretch(2, 1);
+}
+
+void MeterSelectionFrm::buildOutputs()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Possible Meter Types"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(frame);
+    for (int i = 0; i < kTechnologyCount; ++i) {
+        auto *tick = new QCheckBox(frame);
+        tick->setObjectName(QLatin1String(kRows[size_t(i)].tickName));
+        auto *name = new QLineEdit(frame);
+        name->setObjectName(QLatin1String(kRows[size_t(i)].nameBox));
+        name->setReadOnly(true);
+        name->setFocusPolicy(Qt::NoFocus);
+        name->setMinimumWidth(twips(kNameWidth));
+        // Blue while the box is enabled; a disabled box keeps the style's grey.
+        QPalette pal = name->palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+            pal.setColor(group, QPalette::Text, kSuitableColour);
+            pal.setColor(group, QPalette::WindowText, kSuitableColour);
+        }
+        name->setPalette(pal);
+        grid->addWidget(tick, i, 0);
+        grid->addWidget(name, i, 1);
+        m_ticks[size_t(i)] = tick;
+        m_names[size_t(i)] = name;
+    }
+}
+
+void MeterSelectionFrm::applyTexts()
+{
+    const AppState &a = m_app;
+    setWindowTitle(a.slot(121));
+    auto sp = [](const QString &x, const QString &y) { return x + u' ' + y; };
+    for (int i = 0; i < 3; ++i)
+        m_fluid[size_t(i)]->setText(a.slot(132 + i));
+    m_conductivity[0]->setText(a.slot(123));
+    m_conductivity[1]->setText(sp(a.slot(135), a.slot(123)));
+    m_measurement[0]->setText(a.slot(82));
+    m_measurement[1]->setText(QStringLiteral("Mass"));
+    m_measurement[2]->setText(a.slot(83));
+    m_clean[0]->setText(a.slot(126));
+    m_clean[1]->setText(a.slot(127));
+    for (int i = 0; i < 3; ++i)
+        m_viscosity[size_t(i)]->setText(sp(a.slot(77), a.slot(128 + i)));
+    control<QLabel>(this, QStringLiteral("LblTempMax"))->setText(sp(a.slot(124), a.slot(76)));
+    control<QLabel>(this, QStringLiteral("LblTempMin"))->setText(sp(a.slot(125), a.slot(76)));
+    const QString unit = a.slot(a.metric ? 95 : 96);
+    control<QLabel>(this, QStringLiteral("LblTemp1"))->setText(unit);
+    control<QLabel>(this, QStringLiteral("LblTemp2"))->setText(unit);
+    control<QLabel>(this, QStringLiteral("LbLFluidName"))->setText(a.slot(122));
+    for (int i = 0; i < kTechnologyCount; ++i) {
+        QLineEdit *name = m_names[size_t(i)];
+        name->setText(a.slot(kRows[size_t(i)].nameSlot));
+        // The column is as wide as the design or the longest name.
+        name->setMinimumWidth(std::max(twips(kNameWidth), widthToShow(name, name->text())));
+        // The tick is read out with the technology's name beside it.
+        m_ticks[size_t(i)]->setAccessibleName(a.slot(kRows[size_t(i)].nameSlot));
+    }
+}
+
+FluidDescription MeterSelectionFrm::fluidFromOptions() const
+{
+    FluidDescription f;
+    f.phase = selected(m_fluid, std::array{Phase::Liquid, Phase::Gas, Phase::Steam});
+    f.conductivity = selected(m_conductivity, std::array{Conductivity::Conductive, Conductivity::NonConductive});
+    f.measurement = selected(m_measurement, std::array{Measurement::Volume, Measurement::Mass, Measurement::Density});
+    f.cleanliness = selected(m_clean, std::array{Cleanliness::Clean, Cleanliness::Dirty});
+    f.viscosity = selected(m_viscosity, std::array{Viscosity::Low, Viscosity::Medium, Viscosity::High});
+    return f;
+}
+
+void MeterSelectionFrm::evaluateMeterTypes()
+{
+    const Suitability suitable = evaluate(fluidFromOptions(), m_maxTemp->text(), m_minTemp->text(), m_app.metric);
+    for (int i = 0; i < kTechnologyCount; ++i) {
+        m_ticks[size_t(i)]->setChecked(suitable[size_t(i)]);
+        m_names[size_t(i)]->setEnabled(suitable[size_t(i)]);
+    }
+}

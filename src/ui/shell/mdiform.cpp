@@ -1,0 +1,313 @@
+#include "ui/shell/mdiform.h"
+
+#include "ui/common/appstate.h"
+#include "ui/common/events.h"
+#include "ui/common/platform.h"
+#include "ui/common/widgets.h"
+#include "core/lang/languages.h"
+#include "ui/shell/startbanner.h"
+#include "ui/shell/utilsmenu.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr int kWidth = 10000;
+constexpr int kHeight = 9000;
+
+QString timeText(const QDateTime &now) { return now.time().toString(QStringLiteral("HH:mm:ss")); }
+} // namespace
+
+MDIForm1::MDIForm1(AppState &app) : m_app(app), m_area(new QMdiArea), m_screens(m_area, app)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildTopBar();
+    layout->addWidget(m_topBar);
+    m_area->setBackground(QColor(128, 128, 160));
+    layout->addWidget(m_area, 1);
+    setCentralWidget(central);
+    buildMenus();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &MDIForm1::tick);
+}
+
+MDIForm1::~MDIForm1() = default;
+
+UtilsMenu *MDIForm1::toolMenu() const { return m_toolMenu.data(); }
+
+void MDIForm1::buildTopBar()
+{
+    // The bar is a grid: the title and version at the left; the unit system,
+    // date and clock in the top row and the two buttons under the date and
+    // the clock, all kept at the right edge by the stretching column 1. Each
+    // column is at least as wide as its design and wider when its text needs
+    // it, so a large font widens the bar (and the window) instead of cutting
+    // the texts.
+    m_topBar = new QFrame;
+    m_topBar->setObjectName(QStringLiteral("Picture1"));
+    m_topBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setBackground(m_topBar, QColor(0, 51, 153));
+    auto *grid = new QGridLayout(m_topBar);
+    // Margins, spacing and the two rows' least heights add up to the bar's
+    // design height.
+    grid->setContentsMargins(twips(120), twips(60), twips(100), twips(90));
+    grid->setHorizontalSpacing(twips(50));
+    grid->setVerticalSpacing(twips(90));
+    enum Column { Title, Stretch, UnitsTitle, Units, Gap, Date, Line, Time };
+    const std::pair<Column, int> designWidths[] = {{Title, 1500}, {Stretch, 400}, {UnitsTitle, 1600},
+                                                   {Units, 1700}, {Gap, 600},     {Date, 1900},
+                                                   {Time, 1700}};
+    for (const auto &[column, width] : designWidths)
+        grid->setColumnMinimumWidth(column, twips(width));
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), 0, Stretch);
+    grid->setRowMinimumHeight(0, twips(420));
+    grid->setRowMinimumHeight(1, twips(420));
+
+    auto *title = new QLabel(QStringLiteral("Gauntry"), m_topBar);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    title->setFont(titleFont);
+    grid->addWidget(title, 0, Title);
+
+    m_version = new QLabel(m_topBar);
+    m_version->setObjectName(QStringLiteral("LblVersion"));
+    grid->addWidget(m_version, 1, Title, Qt::AlignTop);
+
+    m_date = new QLabel(m_topBar);
+    m_date->setObjectName(QStringLiteral("LblDate"));
+    m_date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_date, 0, Date);
+
+    m_line = new QFrame(m_topBar);
+    m_line->setObjectName(QStringLiteral("Line1"));
+    m_line->setFrameShape(QFrame::VLine);
+    m_line->setFrameShadow(QFrame::Plain);
+    setTextColour(m_line, Qt::white);
+    m_line->setFixedSize(3, std::max(twips(330), m_date->sizeHint().height()));
+    grid->addWidget(m_line, 0, Line);
+
+    m_time = new QLabel(m_topBar);
+    m_time->setObjectName(QStringLiteral("LblTime"));
+    grid->addWidget(m_time, 0, Time);
+
+    // Read-only boxes whose texts come from the language file: as wide as
+    // their design, or as their text when it is longer.
+    m_unitsTitle = new QLineEdit(m_topBar);
+    m_unitsTitle->setObjectName(QStringLiteral("TxtMdiUnitsTitle"));
+    m_unitsTitle->setReadOnly(true);
+    m_unitsTitle->setFocusPolicy(Qt::NoFocus);
+    fitWidthToText(m_unitsTitle, twips(1600));
+    grid->addWidget(m_unitsTitle, 0, UnitsTitle);
+
+    m_units = new QLineEdit(m_topBar);
+    m_units->setObjectName(QStringLiteral("TxtMdiUnits"));
+    m_units->setReadOnly(true);
+    m_units->setFocusPolicy(Qt::NoFocus);
+    fitWidthToText(m_units, twips(1700));
+    grid->addWidget(m_units, 0, Units);
+
+    for (QLabel *label : {title, m_version, m_date, m_time})
+        label->setStyleSheet(QStringLiteral("color: white;"));
+
+    m_picture2 = new Picture(QStringLiteral("Picture2"), m_topBar);
+    m_picture2->setPixmap(makeLogo(twips(2200), twips(420), QStringLiteral("Quorvel"), QColor(0, 102, 204)));
+    m_picture2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(m_picture2, 1, Stretch, 1, Gap - Stretch + 1);
+
+    m_menuButton = new QPushButton(m_topBar);
+    m_menuButton->setObjectName(QStringLiteral("CmdMdiMenu"));
+    m_quitButton = new QPushButton(m_topBar);
+    m_quitButton->setObjectName(QStringLiteral("CmdMdiQuit"));
+    for (QPushButton *button : {m_menuButton, m_quitButton}) {
+        button->setMinimumHeight(std::max(twips(400), button->sizeHint().height()));
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    }
+    grid->addWidget(m_menuButton, 1, Date);
+    grid->addWidget(m_quitButton, 1, Time);
+
+    m_picture3 = new Picture(QStringLiteral("Picture3"), m_topBar);
+    m_picture3->setPixmap(makeLogo(twips(480), twips(420), QStringLiteral("Q"), QColor(0, 153, 102)));
+    m_picture3->setGeometry(twips(120), twips(570), 0, 0);
+    m_picture3->hide();
+
+    m_custLogo = new Picture(QStringLiteral("CustLogo"), m_topBar);
+    m_custLogo->hide();
+
+    ev::onPress(m_menuButton, [this] {
+        for (Screen s : kCalculatorScreens)
+            m_screens.close(s);
+        openToolMenu();
+    });
+    ev::onPress(m_quitButton, [this] { m_app.platform.quit(0); });
+}
+
+void MDIForm1::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("Exit"));
+    connect(exit, &QAction::triggered, this, [this] { m_app.platform.quit(0); });
+
+    QMenu *language = menuBar()->addMenu(QStringLiteral("&Language"));
+    language->setObjectName(QStringLiteral("Language"));
+    // The menu lists the languages in its own order, each under its own name.
+    std::vector<const lang::Language *> items;
+    for (const lang::Language &l : lang::languages()) {
+        if (l.menuPosition > 0)
+            items.push_back(&l);
+    }
+    std::sort(items.begin(), items.end(),
+              [](const auto *a, const auto *b) { return a->menuPosition < b->menuPosition; });
+    for (const lang::Language *l : items) {
+        QAction *action = language->addAction(QString::fromLatin1(l->name));
+        action->setObjectName(QString::fromLatin1(l->menuItem));
+        const QString target = QString::fromLatin1(l->file);
+        connect(action, &QAction::triggered, this, [this, target] { switchLanguage(target); });
+    }
+
+    QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("About"));
+    QAction *aboutItem = about->addAction(QStringLiteral("About"));
+    aboutItem->setObjectName(QStringLiteral("AboutItem"));
+    connect(aboutItem, &QAction::triggered, this, &MDIForm1::showAbout);
+}
+
+bool MDIForm1::start()
+{
+    setWindowTitle(QStringLiteral("Quorvel"));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + twips(toTwips(area.width()) - kWidth) / 2,
+             area.top() + twips(toTwips(area.height()) - kHeight) / 2);
+    }
+    m_date->setText(QLocale().toString(m_app.platform.now().date(), QStringLiteral("dd-MMM-yy")));
+    m_time->clear();
+    resize(twips(kWidth), twips(kHeight));
+    show();
+
+    m_banner = std::make_unique<StartBanner>(m_app);
+    connect(m_banner.get(), &StartBanner::closePressed, this, [this] { openToolMenu(); });
+    m_banner->closeButton()->hide();
+    m_banner->show();
+    // The clock runs from the moment the window shows, the splash pause included.
+    tick();
+    m_timer->start();
+    // Two seconds of splash; the pause sleeps in the event loop, so windows
+    // still paint and the clock still ticks.
+    m_app.platform.pause(2000);
+    m_banner->close();
+    // Quit or the window's close box during the pause ends the program:
+    // nothing more opens, and no language message pops up after it.
+    if (!isVisible())
+        return true;
+
+    if (!openToolMenu())
+        return false;
+    m_picture2->resize(twips(4150), m_picture2->height());
+    m_unitsTitle->setText(m_app.slot(40));
+    m_units->setText(m_app.slot(41));
+    m_quitButton->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    m_app.metric = true;
+    m_version->setText(QStringLiteral("V ") + m_app.versionText.left(6));
+    m_custLogo->hide();
+    return true;
+}
+
+bool MDIForm1::openToolMenu()
+{
+    if (m_toolMenu) {
+        ScreenHost::bringToFront(m_toolMenu);
+        m_toolMenu->parentWidget()->showMaximized();
+        return true;
+    }
+    m_toolMenu = new UtilsMenu(m_app, *this);
+    QMdiSubWindow *sub = m_screens.add(m_toolMenu);
+    sub->resize(twips(9600), sub->height());
+    sub->showMaximized();
+    if (loadLanguageTexts() == lang::LoadOutcome::Stopped)
+        return false;
+    if (m_toolMenu) {
+        m_toolMenu->fillLanguageList();
+        ScreenHost::bringToFront(m_toolMenu);
+    }
+    return true;
+}
+
+lang::LoadOutcome MDIForm1::loadLanguageTexts()
+{
+    const lang::LoadOutcome outcome = lang::loadLanguageTexts(m_app, this);
+    if (outcome == lang::LoadOutcome::Loaded) {
+        if (m_toolMenu)
+            m_toolMenu->applyTexts();
+        applyTexts();
+    }
+    return outcome;
+}
+
+void MDIForm1::switchLanguage(const QString &fileName)
+{
+    const lang::SwitchOutcome outcome = lang::switchLanguage(m_app, fileName, this);
+    if (outcome == lang::SwitchOutcome::Loaded) {
+        if (m_toolMenu)
+            m_toolMenu->applyTexts();
+        applyTexts();
+    }
+}
+
+void MDIForm1::applyTexts()
+{
+    // The units title box keeps the text it was given at start-up.
+    m_menuButton->setText(m_app.slot(38));
+    m_quitButton->setText(m_app.slot(39));
+    showUnitSystem();
+}
+
+void MDIForm1::showUnitSystem() { m_units->setText(m_app.slot(m_app.metric ? 41 : 42)); }
+
+void MDIForm1::showAbout()
+{
+    if (!m_banner) {
+        m_banner = std::make_unique<StartBanner>(m_app);
+        connect(m_banner.get(), &StartBanner::closePressed, this, [this] { openToolMenu(); });
+    }
+    m_banner->closeButton()->show();
+    m_banner->show();
+    m_banner->raise();
+}
+
+void MDIForm1::tick()
+{
+    const QString now = timeText(m_app.platform.now());
+    if (m_time->text() != now)
+        m_time->setText(now);
+}
+
+void MDIForm1::resizeEvent(QResizeEvent *event)
+{
+    // The top bar's layout keeps its boxes, clock and buttons at the right
+    // edge; a larger window widens only the space before them.
+    QMainWindow::resizeEvent(event);
+    m_custLogo->hide();
+}

@@ -1,0 +1,81 @@
+#pragma once
+#include "ui/lang/loader.h"
+#include "ui/shell/screenhost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+struct AppState;
+class Platform;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QPushButton;
+class QTimer;
+class Picture;
+class StartBanner;
+class UtilsMenu;
+
+// The main window: the top bar with title, version, date, clock and unit
+// system, the menus, and the area in which every screen opens.
+class MDIForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MDIForm1(AppState &app);
+    ~MDIForm1() override;
+
+    // The start-up sequence: centre, splash for two seconds, tool menu. Returns
+    // false when the program cannot run (no language file at all). The window
+    // is no longer visible afterwards when the user quit during the splash.
+    bool start();
+
+    // Opens the tool menu (loading the language texts when it opens anew) or
+    // brings it to the front, maximised.
+    bool openToolMenu();
+    UtilsMenu *toolMenu() const;
+
+    // Loads langutil.txt and re-captions the tool menu and this window.
+    lang::LoadOutcome loadLanguageTexts();
+    // Makes `fileName` the active language and loads it.
+    void switchLanguage(const QString &fileName);
+    // Shows the unit system in use in the units box.
+    void showUnitSystem();
+    // Shows the splash window with its Close button.
+    void showAbout();
+    // Clock refresh (run every second by the timer).
+    void tick();
+
+    ScreenHost &screens() { return m_screens; }
+    QMdiArea *mdiArea() const { return m_area; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildTopBar();
+    void buildMenus();
+    void applyTexts();
+
+    AppState &m_app;
+    QMdiArea *m_area;
+    ScreenHost m_screens;
+    QPointer<UtilsMenu> m_toolMenu; // null again once the user closes it
+    std::unique_ptr<StartBanner> m_banner;
+    QTimer *m_timer;
+
+    QFrame *m_topBar;
+    QLabel *m_date;
+    QLabel *m_time;
+    QLabel *m_version;
+    QFrame *m_line;
+    QLineEdit *m_unitsTitle;
+    QLineEdit *m_units;
+    QPushButton *m_menuButton;
+    QPushButton *m_quitButton;
+    Picture *m_picture2;
+    Picture *m_picture3;
+    Picture *m_custLogo;
+};
