@@ -35,25 +35,11 @@ struct Piece {
     int slot = 0;               // 1..160; 0 for a literal
     const char *literal = "";   // ASCII text when slot is 0
 };
+// A text slot piece, named as in textslots.h: slot(Txt::Litres).
 constexpr Piece slot(int n) { return Piece{n, ""}; }
 inline constexpr Piece kSpace{0, " "};
 inline constexpr Piece kPluralS{0, "s"};
 inline constexpr Piece kMillionPrefix{0, "M."};
-
-// Text slots of the name pieces that flow units are composed from, shared by
-// the converter's flow list and the velocity screen's flow units.
-namespace flowslots {
-inline constexpr int kLitres = 2;
-inline constexpr int kCubicMetresPerHour = 5;
-inline constexpr int kMegalitres = 6;
-inline constexpr int kUsGallons = 7;
-inline constexpr int kMillionUsGallons = 10;
-inline constexpr int kImpGallons = 33;
-inline constexpr int kPerSecond = 78;
-inline constexpr int kPerMinute = 79;
-inline constexpr int kPerHour = 80;
-inline constexpr int kPerDay = 81;
-} // namespace flowslots
 
 // A unit name: up to four pieces.
 struct UnitName {

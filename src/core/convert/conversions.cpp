@@ -2,6 +2,7 @@
 
 #include "core/common/constants.h"
 #include "core/common/numbers.h"
+#include "core/lang/textslots.h"
 
 #include <QLocale>
 #include <cmath>
@@ -150,7 +151,7 @@ Output applyTemperature(const TemperaturePair &pair, QStringView typed)
 
 Output convertLength(QStringView typed, QStringView inUnit, QStringView outUnit, const TextTable &texts)
 {
-    FactorResult result = factorConversion({lengthUnits(), kFourDecimals, 4}, typed, inUnit, outUnit, texts);
+    FactorResult result = factorConversion({lengthUnits(), kFourDecimals, Txt::Length}, typed, inUnit, outUnit, texts);
     // The 32-bit factors put a mile a few ten-thousandths of an inch above
     // 63360 (1 mile shows 63360.0003 inches, 5280 feet 63360.0013); such a
     // result shows as the round number. Only that rounding noise is covered:
@@ -175,7 +176,7 @@ Output convertVolume(QStringView typed, QStringView inUnit, QStringView outUnit,
 
 Output convertVelocity(QStringView typed, QStringView inUnit, QStringView outUnit, const TextTable &texts)
 {
-    return factorConversion({velocityUnits(), kFourDecimals, 12}, typed, inUnit, outUnit, texts).text;
+    return factorConversion({velocityUnits(), kFourDecimals, Txt::Velocity}, typed, inUnit, outUnit, texts).text;
 }
 
 Output convertPressure(QStringView typed, QStringView inUnit, QStringView outUnit, const TextTable &texts)

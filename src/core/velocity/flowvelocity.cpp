@@ -2,6 +2,7 @@
 
 #include "core/common/constants.h"
 #include "core/common/numbers.h"
+#include "core/lang/textslots.h"
 
 #include <cmath>
 
@@ -10,7 +11,6 @@ namespace {
 
 using conv::name;
 using conv::slot;
-using namespace conv::flowslots;
 
 constexpr FlowStep times(double x) { return {x, false}; }
 constexpr FlowStep per(double x) { return {x, true}; }
@@ -28,20 +28,20 @@ constexpr double kUs = units::kLitresPerUsGallon;
 // bit only when they are applied exactly so (the million US gallons multiply
 // before the gallon, the million imperial gallons after it).
 constexpr FlowUnit kUnits[] = {
-    unit(name(slot(kLitres), slot(kPerSecond))),
-    unit(name(slot(kLitres), slot(kPerMinute)), per(60)),
-    unit(name(slot(kLitres), slot(kPerHour)), per(3600)),
-    unit(name(slot(kCubicMetresPerHour)), per(3.6)),
-    unit(name(slot(kMegalitres), slot(kPerDay)), times(1000000), per(24), per(3600)),
-    unit(name(slot(kImpGallons), slot(kPerSecond)), times(kImp)),
-    unit(name(slot(kImpGallons), slot(kPerMinute)), times(kImp), per(60)),
-    unit(name(slot(kImpGallons), slot(kPerHour)), times(kImp), per(3600)),
-    unit(name(conv::kMillionPrefix, slot(kImpGallons), slot(kPerDay)), times(kImp), times(1000000), per(24),
+    unit(name(slot(Txt::Litres), slot(Txt::PerSecond))),
+    unit(name(slot(Txt::Litres), slot(Txt::PerMinute)), per(60)),
+    unit(name(slot(Txt::Litres), slot(Txt::PerHour)), per(3600)),
+    unit(name(slot(Txt::CubicMetresPerHour)), per(3.6)),
+    unit(name(slot(Txt::Megalitres), slot(Txt::PerDay)), times(1000000), per(24), per(3600)),
+    unit(name(slot(Txt::ImpGallons), slot(Txt::PerSecond)), times(kImp)),
+    unit(name(slot(Txt::ImpGallons), slot(Txt::PerMinute)), times(kImp), per(60)),
+    unit(name(slot(Txt::ImpGallons), slot(Txt::PerHour)), times(kImp), per(3600)),
+    unit(name(conv::kMillionPrefix, slot(Txt::ImpGallons), slot(Txt::PerDay)), times(kImp), times(1000000), per(24),
          per(3600)),
-    unit(name(slot(kUsGallons), slot(kPerSecond)), times(kUs)),
-    unit(name(slot(kUsGallons), slot(kPerMinute)), times(kUs), per(60)),
-    unit(name(slot(kUsGallons), slot(kPerHour)), times(kUs), per(3600)),
-    unit(name(slot(kMillionUsGallons), slot(kPerDay)), times(1000000), times(kUs), per(24), per(3600)),
+    unit(name(slot(Txt::UsGallons), slot(Txt::PerSecond)), times(kUs)),
+    unit(name(slot(Txt::UsGallons), slot(Txt::PerMinute)), times(kUs), per(60)),
+    unit(name(slot(Txt::UsGallons), slot(Txt::PerHour)), times(kUs), per(3600)),
+    unit(name(slot(Txt::MillionUsGallons), slot(Txt::PerDay)), times(1000000), times(kUs), per(24), per(3600)),
 };
 
 struct FractionText {
