@@ -6,6 +6,7 @@
 #include "ui/common/platform.h"
 #include "ui/common/widgets.h"
 #include "core/convert/conversions.h"
+#include "core/lang/textslots.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -240,7 +241,7 @@ void ConvertFrm::buildFrame(Frame &f, const char *frameName, const char *stem)
 
 void ConvertFrm::load()
 {
-    setWindowTitle(m_app.slot(85));
+    setWindowTitle(m_app.slot(Txt::UnitConverter));
     for (Frame &f : m_frames) {
         f.input->clear();
         f.output->clear();

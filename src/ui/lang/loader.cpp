@@ -3,6 +3,7 @@
 #include "ui/common/appstate.h"
 #include "ui/common/platform.h"
 #include "core/lang/langfile.h"
+#include "core/lang/textslots.h"
 
 namespace lang {
 namespace {
@@ -56,7 +57,7 @@ LoadOutcome loadLanguageTexts(AppState &app, QWidget *parent)
 SwitchOutcome switchLanguage(AppState &app, const QString &fileName, QWidget *parent)
 {
     if (findFile(app.languageDir, fileName).isEmpty()) {
-        tell(app, parent, app.slot(73));
+        tell(app, parent, app.slot(Txt::LanguageFileMissing));
         return SwitchOutcome::SourceMissing;
     }
     QString error;

@@ -4,6 +4,7 @@
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "core/common/numbers.h"
+#include "core/lang/textslots.h"
 #include "ui/common/widgets.h"
 #include "core/probe/probecalc.h"
 
@@ -260,21 +261,22 @@ QLayout *TessivoFrm::buildResults()
 void TessivoFrm::applyTexts()
 {
     const AppState &a = m_app;
-    setWindowTitle(a.slot(25));
-    m_title->setText(a.slot(25));
-    m_frameInput->setTitle(a.slot(26));
-    control<QLineEdit>(this, QStringLiteral("TxtLblPipeSize"))->setText(a.slot(21));
-    control<QLabel>(this, QStringLiteral("LblpipesizeUnits"))->setText(a.slot(a.metric ? 20 : 43));
+    setWindowTitle(a.slot(Txt::ProbeName));
+    m_title->setText(a.slot(Txt::ProbeName));
+    m_frameInput->setTitle(a.slot(Txt::Input));
+    control<QLineEdit>(this, QStringLiteral("TxtLblPipeSize"))->setText(a.slot(Txt::PipeInternalDiameter));
+    control<QLabel>(this, QStringLiteral("LblpipesizeUnits"))
+        ->setText(a.slot(a.metric ? Txt::Millimetres : Txt::Inches));
     for (int i = 0; i < 3; ++i)
-        m_location[size_t(i)]->setText(a.slot(27 + i));
+        m_location[size_t(i)]->setText(a.slot(Txt::MeanVelocityPoint + i));
     for (int i = 0; i < 5; ++i)
-        m_flowUnit[size_t(i)]->setText(a.slot(31 + i));
-    m_framePrandel->setTitle(a.slot(24) + QStringLiteral("/ Veldrix"));
-    m_frameLumbrin->setTitle(a.slot(25) + QStringLiteral(" (Lumbrin)"));
-    control<QLineEdit>(this, QStringLiteral("TxtLblMagFp"))->setText(a.slot(23));
-    control<QLineEdit>(this, QStringLiteral("TxtLblMagFi"))->setText(a.slot(22));
-    control<QLineEdit>(this, QStringLiteral("TxtLblLumbrinBu"))->setText(a.slot(30));
-    control<QLineEdit>(this, QStringLiteral("TxtlblLumbrinVu"))->setText(a.slot(36));
+        m_flowUnit[size_t(i)]->setText(a.slot(Txt::ProbeLitres + i));
+    m_framePrandel->setTitle(a.slot(Txt::Prandel) + QStringLiteral("/ Veldrix"));
+    m_frameLumbrin->setTitle(a.slot(Txt::ProbeName) + QStringLiteral(" (Lumbrin)"));
+    control<QLineEdit>(this, QStringLiteral("TxtLblMagFp"))->setText(a.slot(Txt::ProfileFactor));
+    control<QLineEdit>(this, QStringLiteral("TxtLblMagFi"))->setText(a.slot(Txt::InsertionFactor));
+    control<QLineEdit>(this, QStringLiteral("TxtLblLumbrinBu"))->setText(a.slot(Txt::CombinedFactor));
+    control<QLineEdit>(this, QStringLiteral("TxtlblLumbrinVu"))->setText(a.slot(Txt::FlowPerSecondAt1ms));
 }
 
 void TessivoFrm::showProbeModel(int model)

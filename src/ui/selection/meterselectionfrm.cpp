@@ -3,6 +3,7 @@
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "ui/common/widgets.h"
+#include "core/lang/textslots.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,18 +23,18 @@ namespace {
 struct TechnologyRow {
     const char *tickName;
     const char *nameBox;
-    int nameSlot;
+    Txt::Slot nameSlot;
 };
 
 // Tick box, name box and name text of each technology, in table order.
 constexpr std::array<TechnologyRow, kTechnologyCount> kRows{{
-    {"Check1", "TxtMag", 16},
-    {"Check2", "TxtCoriolis", 139},
-    {"Check3", "TxtUltrasonic", 131},
-    {"Check7", "TxtVortex", 136},
-    {"Check8", "TxtWedge", 137},
-    {"Check4", "TxtProbe", 25},
-    {"Check5", "TxtTurbine", 138},
+    {"Check1", "TxtMag", Txt::PrandelName},
+    {"Check2", "TxtCoriolis", Txt::Coriolis},
+    {"Check3", "TxtUltrasonic", Txt::Ultrasonic},
+    {"Check7", "TxtVortex", Txt::Vortex},
+    {"Check8", "TxtWedge", Txt::Wedge},
+    {"Check4", "TxtProbe", Txt::ProbeName},
+    {"Check5", "TxtTurbine", Txt::Turbine},
 }};
 
 const QColor kSuitableColour(0, 0, 255);
@@ -184,25 +185,25 @@ void MeterSelectionFrm::buildOutputs()
 void MeterSelectionFrm::applyTexts()
 {
     const AppState &a = m_app;
-    setWindowTitle(a.slot(121));
+    setWindowTitle(a.slot(Txt::MeterSelection));
     auto sp = [](const QString &x, const QString &y) { return x + u' ' + y; };
     for (int i = 0; i < 3; ++i)
-        m_fluid[size_t(i)]->setText(a.slot(132 + i));
-    m_conductivity[0]->setText(a.slot(123));
-    m_conductivity[1]->setText(sp(a.slot(135), a.slot(123)));
-    m_measurement[0]->setText(a.slot(82));
+        m_fluid[size_t(i)]->setText(a.slot(Txt::Liquid + i));
+    m_conductivity[0]->setText(a.slot(Txt::Conductive));
+    m_conductivity[1]->setText(sp(a.slot(Txt::NonPrefix), a.slot(Txt::Conductive)));
+    m_measurement[0]->setText(a.slot(Txt::Volume));
     m_measurement[1]->setText(QStringLiteral("Mass"));
-    m_measurement[2]->setText(a.slot(83));
-    m_clean[0]->setText(a.slot(126));
-    m_clean[1]->setText(a.slot(127));
+    m_measurement[2]->setText(a.slot(Txt::Density));
+    m_clean[0]->setText(a.slot(Txt::Clean));
+    m_clean[1]->setText(a.slot(Txt::Dirty));
     for (int i = 0; i < 3; ++i)
-        m_viscosity[size_t(i)]->setText(sp(a.slot(77), a.slot(128 + i)));
-    control<QLabel>(this, QStringLiteral("LblTempMax"))->setText(sp(a.slot(124), a.slot(76)));
-    control<QLabel>(this, QStringLiteral("LblTempMin"))->setText(sp(a.slot(125), a.slot(76)));
-    const QString unit = a.slot(a.metric ? 95 : 96);
+        m_viscosity[size_t(i)]->setText(sp(a.slot(Txt::Viscosity), a.slot(Txt::Low + i)));
+    control<QLabel>(this, QStringLiteral("LblTempMax"))->setText(sp(a.slot(Txt::Maximum), a.slot(Txt::Temperature)));
+    control<QLabel>(this, QStringLiteral("LblTempMin"))->setText(sp(a.slot(Txt::Minimum), a.slot(Txt::Temperature)));
+    const QString unit = a.slot(a.metric ? Txt::Celsius : Txt::Fahrenheit);
     control<QLabel>(this, QStringLiteral("LblTemp1"))->setText(unit);
     control<QLabel>(this, QStringLiteral("LblTemp2"))->setText(unit);
-    control<QLabel>(this, QStringLiteral("LbLFluidName"))->setText(a.slot(122));
+    control<QLabel>(this, QStringLiteral("LbLFluidName"))->setText(a.slot(Txt::FluidName));
     for (int i = 0; i < kTechnologyCount; ++i) {
         QLineEdit *name = m_names[size_t(i)];
         name->setText(a.slot(kRows[size_t(i)].nameSlot));

@@ -5,6 +5,7 @@
 #include "ui/common/platform.h"
 #include "ui/common/widgets.h"
 #include "core/lang/languages.h"
+#include "core/lang/textslots.h"
 #include "ui/shell/startbanner.h"
 #include "ui/shell/utilsmenu.h"
 
@@ -226,8 +227,8 @@ bool MDIForm1::start()
     if (!openToolMenu())
         return false;
     m_picture2->resize(twips(4150), m_picture2->height());
-    m_unitsTitle->setText(m_app.slot(40));
-    m_units->setText(m_app.slot(41));
+    m_unitsTitle->setText(m_app.slot(Txt::Units));
+    m_units->setText(m_app.slot(Txt::Metric));
     m_quitButton->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
     m_app.metric = true;
     m_version->setText(QStringLiteral("V ") + m_app.versionText.left(6));
@@ -279,12 +280,12 @@ void MDIForm1::switchLanguage(const QString &fileName)
 void MDIForm1::applyTexts()
 {
     // The units title box keeps the text it was given at start-up.
-    m_menuButton->setText(m_app.slot(38));
-    m_quitButton->setText(m_app.slot(39));
+    m_menuButton->setText(m_app.slot(Txt::MainMenu));
+    m_quitButton->setText(m_app.slot(Txt::Quit));
     showUnitSystem();
 }
 
-void MDIForm1::showUnitSystem() { m_units->setText(m_app.slot(m_app.metric ? 41 : 42)); }
+void MDIForm1::showUnitSystem() { m_units->setText(m_app.slot(m_app.metric ? Txt::Metric : Txt::Imperial)); }
 
 void MDIForm1::showAbout()
 {

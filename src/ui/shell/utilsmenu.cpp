@@ -5,6 +5,7 @@
 #include "ui/common/platform.h"
 #include "ui/common/widgets.h"
 #include "core/lang/languages.h"
+#include "core/lang/textslots.h"
 #include "ui/shell/mdiform.h"
 #include "ui/velocity/velocityfrm.h"
 
@@ -147,23 +148,23 @@ QPushButton *UtilsMenu::addToolButton(const QString &name)
 
 void UtilsMenu::applyTexts()
 {
-    setWindowTitle(m_app.slot(1) + QStringLiteral("  ") + m_app.slot(38));
-    m_frameMenu->setTitle(m_app.slot(38));
-    auto caption = [this](const char *name, int slot) {
+    setWindowTitle(m_app.slot(Txt::SuiteName) + QStringLiteral("  ") + m_app.slot(Txt::MainMenu));
+    m_frameMenu->setTitle(m_app.slot(Txt::MainMenu));
+    auto caption = [this](const char *name, Txt::Slot slot) {
         control<QPushButton>(this, QLatin1String(name))->setText(m_app.slot(slot));
     };
-    caption("CmdMenuVel", 12);
-    caption("CmdMenuProbe", 25);
-    caption("CmdMenuPress", 54);
-    m_frameUnits->setTitle(m_app.slot(40));
+    caption("CmdMenuVel", Txt::Velocity);
+    caption("CmdMenuProbe", Txt::ProbeName);
+    caption("CmdMenuPress", Txt::PressureLoss);
+    m_frameUnits->setTitle(m_app.slot(Txt::Units));
     m_language->setAccessibleName(QStringLiteral("Language"));
-    m_picture->setAccessibleName(m_app.slot(12));
-    caption("CmdMetric", 41);
-    caption("CmdImperial", 42);
-    caption("CmdMenuSize", 64);
-    caption("CmdMenuConvert", 85);
-    caption("CmdMetersel", 121);
-    caption("CmdVeldrixPayBack", 140);
+    m_picture->setAccessibleName(m_app.slot(Txt::Velocity));
+    caption("CmdMetric", Txt::Metric);
+    caption("CmdImperial", Txt::Imperial);
+    caption("CmdMenuSize", Txt::MeterSizing);
+    caption("CmdMenuConvert", Txt::UnitConverter);
+    caption("CmdMetersel", Txt::MeterSelection);
+    caption("CmdVeldrixPayBack", Txt::VeldrixPayback);
     for (QPushButton *button : m_frameMenu->findChildren<QPushButton *>())
         keepDesignSize(button, twips(kButtonWidth), twips(kButtonHeight));
     for (QPushButton *button : m_frameUnits->findChildren<QPushButton *>())
@@ -179,14 +180,14 @@ void UtilsMenu::fillLanguageList()
     for (const lang::Language &language : lang::languages())
         m_language->addItem(QString::fromLatin1(language.name));
     m_language->setCurrentIndex(-1);
-    m_language->setEditText(m_app.slot(62));
+    m_language->setEditText(m_app.slot(Txt::LanguageName));
 }
 
 void UtilsMenu::chooseLanguage()
 {
     const lang::Language *language = lang::languageNamed(m_language->currentText());
     if (!language) {
-        m_app.platform.message(this, m_app.slot(73));
+        m_app.platform.message(this, m_app.slot(Txt::LanguageFileMissing));
         return;
     }
     m_main.switchLanguage(QString::fromLatin1(language->file));
