@@ -1,5 +1,6 @@
 // The converter screen driven as a user drives it: units chosen, values typed, the specific-gravity question answered.
 #include "ui/common/events.h"
+#include "core/lang/textslots.h"
 #include "ui/convert/convertfrm.h"
 #include "screenfixture.h"
 
@@ -129,9 +130,10 @@ private slots:
     {
         QVERIFY(ConvertFrm::normalColour() != kLightBlue);
         Converter c;
-        const std::pair<const char *, int> prompts[] = {
-            {"Length", 4}, {"Area", 84}, {"Flow", 11},    {"Volume", 82}, {"Velocity", 12},
-            {"Visc", 77},  {"Density", 83}, {"Temp", 76}, {"Press", 75}};
+        const std::pair<const char *, Txt::Slot> prompts[] = {
+            {"Length", Txt::Length},   {"Area", Txt::Area},         {"Flow", Txt::FlowUnitsPrompt},
+            {"Volume", Txt::Volume},   {"Velocity", Txt::Velocity}, {"Visc", Txt::Viscosity},
+            {"Density", Txt::Density}, {"Temp", Txt::Temperature},  {"Press", Txt::Pressure}};
         for (const auto &[stem, prompt] : prompts) {
             QLineEdit *out = c.find("Txt" + QString(stem) + "OP");
             QVERIFY2(c.text("Txt" + QString(stem) + "IP").isEmpty() && out->text().isEmpty() && out->isReadOnly()
@@ -149,7 +151,7 @@ private slots:
         // list converts as the name is typed; an area list waits for the next input change or list choice.
         ev::setComboText(c.list("CmbAreaOP"), c.list("CmbAreaOP")->itemText(0));
         QString shown;
-        for (const QString &typed : {QStringLiteral("acres"), QStringLiteral("Acres "), c.app.slot(84),
+        for (const QString &typed : {QStringLiteral("acres"), QStringLiteral("Acres "), c.app.slot(Txt::Area),
                                      QStringLiteral("Acres")}) {
             ev::setComboText(c.list("CmbAreaIP"), typed);
             QCOMPARE(c.output("Area"), shown);

@@ -3,6 +3,7 @@
 #include "core/convert/catalogue.h"
 #include "fakeplatform.h"
 #include "core/lang/languages.h"
+#include "core/lang/textslots.h"
 #include "ui/lang/loader.h"
 #include "testlang.h"
 
@@ -71,13 +72,15 @@ private slots:
         for (const lang::Language &l : lang::languages()) {
             AppState app(m_platform);
             QVERIFY2(loadShippedLanguage(app, l.file), l.file);
-            QCOMPARE(app.slot(62), QLatin1StringView(l.name));
+            QCOMPARE(app.slot(Txt::LanguageName), QLatin1StringView(l.name));
             QCOMPARE(lang::languageNamed(QString::fromLatin1(l.name)), &l);
             QString all;
             for (int n = 1; n <= 160; ++n)
                 all += app.slot(n) + u'\n';
             QVERIFY2(!all.contains(QChar::ReplacementCharacter), l.file);
-            for (int n : {1, 12, 25, 38, 39, 40, 41, 42, 54, 64, 73, 85, 121, 140})
+            for (int n : {Txt::SuiteName, Txt::Velocity, Txt::ProbeName, Txt::MainMenu, Txt::Quit, Txt::Units,
+                          Txt::Metric, Txt::Imperial, Txt::PressureLoss, Txt::MeterSizing, Txt::LanguageFileMissing,
+                          Txt::UnitConverter, Txt::MeterSelection, Txt::VeldrixPayback})
                 QVERIFY2(!app.slot(n).isEmpty(), qPrintable(QStringLiteral("%1 slot %2").arg(l.file).arg(n)));
             // The one Central European file: its own letters, not Western ones.
             if (QLatin1StringView(l.codePage) == QLatin1StringView("windows-1250"))
@@ -100,7 +103,7 @@ private slots:
         copyShipped("English.txt");
         QCOMPARE(load(), lang::LoadOutcome::Loaded);
         QCOMPARE(m_platform.messages, QStringList{"Master Language File not currently available"});
-        QCOMPARE(m_app->slot(62), QStringLiteral("English"));
+        QCOMPARE(m_app->slot(Txt::LanguageName), QStringLiteral("English"));
         QCOMPARE(bytes("langutil.txt"), bytes("English.txt"));
         QCOMPARE(load(), lang::LoadOutcome::Loaded);
         QCOMPARE(m_platform.messages.size(), 1);
@@ -130,12 +133,12 @@ private slots:
         copyShipped(files[0]);
         QCOMPARE(load(), lang::LoadOutcome::Loaded);
         QCOMPARE(lang::switchLanguage(*m_app, files[1], nullptr), lang::SwitchOutcome::Loaded);
-        QCOMPARE(m_app->slot(62), files[2]);
+        QCOMPARE(m_app->slot(Txt::LanguageName), files[2]);
         m_app.emplace(m_platform); // a restart
         m_app->languageDir = QDir(m_dir->path());
         m_app->litresPerImpGallon = m_app->litresPerUsGallon = m_app->feetPerMetre = 0;
         QCOMPARE(load(), lang::LoadOutcome::Loaded);
-        QCOMPARE(m_app->slot(62), files[2]);
+        QCOMPARE(m_app->slot(Txt::LanguageName), files[2]);
         QCOMPARE(QList<double>({m_app->litresPerUsGallon, m_app->litresPerImpGallon, m_app->feetPerMetre}),
                  QList<double>({3.78778, 4.54609, 3.280819}));
         QVERIFY(m_platform.messages.isEmpty());

@@ -2,6 +2,7 @@
 // failed writes, unreadable or malformed sources and a process killed in the
 // middle of a switch. Whatever happens, langutil.txt stays the old file or
 // becomes the new one, whole, and the program still loads a language.
+#include "core/lang/textslots.h"
 #include "ui/lang/loader.h"
 #include "screenfixture.h"
 
@@ -38,7 +39,7 @@ class TestLangFaults : public QObject
         t.app.languageDir = QDir(m_dir->path());
         if (lang::loadLanguageTexts(t.app, nullptr) != lang::LoadOutcome::Loaded)
             return QStringLiteral("(load failed)");
-        const QString name = t.app.slot(62);
+        const QString name = t.app.slot(Txt::LanguageName);
         const bool whole =
             fileBytes(path(lang::kActiveFile)) == fileBytes(path(name == u"English" ? "English.txt" : "German.txt"));
         const qsizetype files = QDir(m_dir->path()).entryList(QDir::Files).size();
@@ -148,8 +149,8 @@ private slots:
                 QCOMPARE(lang::switchLanguage(app, "German.txt", nullptr),
                          folder ? lang::SwitchOutcome::SourceMissing : lang::SwitchOutcome::CopyFailed);
                 QCOMPARE(t->platform.messages.size(), 1);
-                QCOMPARE(t->platform.messages[0] == app.slot(73), folder);
-                QCOMPARE(app.slot(62), QStringLiteral("English"));
+                QCOMPARE(t->platform.messages[0] == app.slot(Txt::LanguageFileMissing), folder);
+                QCOMPARE(app.slot(Txt::LanguageName), QStringLiteral("English"));
                 QCOMPARE(fileBytes(path(lang::kActiveFile)), fileBytes(path("English.txt")));
             } else {
                 const QString english101 = app.slot(101);
@@ -165,7 +166,7 @@ private slots:
                 QCOMPARE(t->platform.messages.size(), folder ? 2 : 0);
                 QCOMPARE(lang::switchLanguage(app, "German.txt", nullptr),
                          folder ? lang::SwitchOutcome::CopyFailed : lang::SwitchOutcome::Loaded);
-                QCOMPARE(app.slot(62), folder ? QStringLiteral("English") : QStringLiteral("Deutsch"));
+                QCOMPARE(app.slot(Txt::LanguageName), folder ? QStringLiteral("English") : QStringLiteral("Deutsch"));
             }
             QVERIFY(timer.elapsed() < 5000);
         }

@@ -1,5 +1,6 @@
 // Start-up, the main window and the tool menu, each test in a fresh folder holding the shipped language files.
 #include "ui/common/events.h"
+#include "core/lang/textslots.h"
 #include "screenfixture.h"
 #include "ui/shell/utilsmenu.h"
 
@@ -107,14 +108,14 @@ private slots:
         QCOMPARE(texts({"TxtMdiUnits"}), QStringLiteral("Imperial"));
         auto *list = find<QComboBox>("CmbLanguage");
         ev::choose(list, list->findText("Magyar"));
-        QCOMPARE(m_suite->app.slot(62), QStringLiteral("Magyar"));
+        QCOMPARE(m_suite->app.slot(Txt::LanguageName), QStringLiteral("Magyar"));
         const QStringList captions = {"CmdMdiMenu", "FrameMenu", "TxtMdiUnitsTitle", "TxtMdiUnits"};
-        QCOMPARE(texts(captions), QString::fromUtf8("Főmenü|Főmenü|Units|") + m_suite->app.slot(42));
+        QCOMPARE(texts(captions), QString::fromUtf8("Főmenü|Főmenü|Units|") + m_suite->app.slot(Txt::Imperial));
         m_suite->main.menuBar()->findChild<QAction *>("German")->trigger();
-        QCOMPARE(texts(captions), QString::fromUtf8("Hauptmenü|Hauptmenü|Units|") + m_suite->app.slot(42));
+        QCOMPARE(texts(captions), QString::fromUtf8("Hauptmenü|Hauptmenü|Units|") + m_suite->app.slot(Txt::Imperial));
         find("CmdMetric")->click();
         QVERIFY(m_suite->app.metric);
-        QCOMPARE(texts({"TxtMdiUnits"}), m_suite->app.slot(41));
+        QCOMPARE(texts({"TxtMdiUnits"}), m_suite->app.slot(Txt::Metric));
         QVERIFY(m_suite->platform.messages.isEmpty());
     }
 
