@@ -1,7 +1,7 @@
 #pragma once
 // Physical conversion constants shared by the whole suite. These are the
-// figures the suite's results are defined with; the velocity screen, the
-// converter's flow units and the language loader all take them from here.
+// figures the suite's results are defined with; the velocity tools and
+// the converter take them from here.
 namespace units {
 
 // Litres in one imperial gallon.
@@ -14,5 +14,7 @@ inline constexpr double kLitresPerUsGallon = 3.78778;
 inline constexpr double kMmPerInch = 25.4;
 // Feet in one metre as the velocity display uses it (not 3.2808399).
 inline constexpr double kFeetPerMetre = 3.280819;
+// Pascals in one pound-force per square inch.
+inline constexpr double kPascalsPerPsi = 6894.757;
 
 } // namespace units

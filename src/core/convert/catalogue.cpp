@@ -54,7 +54,7 @@ constexpr FactorUnit kVelocity[] = {
 // Base pascal. Pascal and psi are tested first.
 constexpr FactorUnit kPressure[] = {
     {5, name(slot(Txt::Pascal)), 1.f, 1.f},
-    {7, name(slot(Txt::PoundsPerSquareInch)), 6894.757f, float(1.0 / 6894.757)},
+    {7, name(slot(Txt::PoundsPerSquareInch)), float(units::kPascalsPerPsi), float(1.0 / units::kPascalsPerPsi)},
     {1, name(slot(Txt::Bar)), 100000.f, float(1.0 / 100000)},
     {2, name(slot(Txt::Millibar)), 100.f, float(1.0 / 100)},
     {3, name(slot(Txt::MmOfMercury)), 133.322f, float(1.0 / 133.322)},

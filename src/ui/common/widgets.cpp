@@ -114,6 +114,20 @@ void fitWidthToText(QLineEdit *box, int atLeast)
     QObject::connect(box, &QLineEdit::textChanged, box, fit);
 }
 
+QLineEdit *textBox(QWidget *parent, const QString &objectName)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    return box;
+}
+
+QLineEdit *resultBox(QWidget *parent, const QString &objectName)
+{
+    QLineEdit *box = textBox(parent, objectName);
+    box->setReadOnly(true);
+    return box;
+}
+
 QLineEdit *captionBox(QWidget *parent, const QString &objectName)
 {
     auto *box = new QLineEdit(parent);

@@ -64,6 +64,11 @@ int widthToShow(const class QLineEdit *box, const QString &text);
 // to show whole; again after every change of its text.
 void fitWidthToText(class QLineEdit *box, int atLeast = 0);
 
+// A named text box to type into.
+class QLineEdit *textBox(QWidget *parent, const QString &objectName);
+// A named box that shows a result: read-only, and still in the Tab order so
+// that the keyboard and a screen reader reach it.
+class QLineEdit *resultBox(QWidget *parent, const QString &objectName);
 // A text box that serves as a caption: read-only, without a frame, out of the
 // Tab order, on the background of whatever it stands on.
 class QLineEdit *captionBox(QWidget *parent, const QString &objectName);

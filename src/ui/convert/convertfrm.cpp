@@ -1,5 +1,7 @@
 #include "ui/convert/convertfrm.h"
 
+#include "core/common/constants.h"
+
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "core/common/numbers.h"
@@ -313,7 +315,7 @@ void ConvertFrm::convert(Frame &f)
     }
     const conv::Output text = conv::convert(f.quantity, f.input->text(), f.inputUnit->currentText(),
                                             f.outputUnit->currentText(), m_app.texts,
-                                            {m_app.litresPerUsGallon, m_app.specificGravity});
+                                            {units::kLitresPerUsGallon, m_app.specificGravity});
     if (text)
         f.output->setText(*text);
 }

@@ -21,14 +21,9 @@ LoadOutcome stop(AppState &app, QWidget *parent)
     return LoadOutcome::Stopped;
 }
 
-LoadOutcome finish(AppState &app, ReadStatus status)
+LoadOutcome finish(ReadStatus status)
 {
-    if (status != ReadStatus::Ok)
-        return LoadOutcome::Failed;
-    app.litresPerImpGallon = units::kLitresPerImpGallon;
-    app.litresPerUsGallon = units::kLitresPerUsGallon;
-    app.feetPerMetre = units::kFeetPerMetre;
-    return LoadOutcome::Loaded;
+    return status == ReadStatus::Ok ? LoadOutcome::Loaded : LoadOutcome::Failed;
 }
 } // namespace
 
@@ -36,7 +31,7 @@ LoadOutcome loadLanguageTexts(AppState &app, QWidget *parent)
 {
     const QString active = findFile(app.languageDir, kActiveFile);
     if (!active.isEmpty())
-        return finish(app, readInto(active, app.texts));
+        return finish(readInto(active, app.texts));
 
     tell(app, parent, kMasterMissing);
     const QString english = findFile(app.languageDir, kEnglishFile);
@@ -46,12 +41,12 @@ LoadOutcome loadLanguageTexts(AppState &app, QWidget *parent)
     if (!copyOver(app.languageDir, kEnglishFile, kActiveFile, &error)) {
         // The folder may be read-only: run in English without keeping the choice.
         tell(app, parent, error);
-        return finish(app, readInto(english, app.texts));
+        return finish(readInto(english, app.texts));
     }
     const QString copied = findFile(app.languageDir, kActiveFile);
     if (copied.isEmpty())
         return stop(app, parent);
-    return finish(app, readInto(copied, app.texts));
+    return finish(readInto(copied, app.texts));
 }
 
 SwitchOutcome switchLanguage(AppState &app, const QString &fileName, QWidget *parent)

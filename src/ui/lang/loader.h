@@ -16,10 +16,10 @@ enum class LoadOutcome {
     Stopped, // no language file at all: the user was told and the program is ending
 };
 
-// Reads langutil.txt from the language folder into the text table and stores
-// the shared conversion constants. When langutil.txt is missing the user is
-// told, English.txt is copied over it and the load starts again; when
-// English.txt is missing too, the user is told and the program stops.
+// Reads langutil.txt from the language folder into the text table. When
+// langutil.txt is missing the user is told, English.txt is copied over it and
+// the load starts again; when English.txt is missing too, the user is told
+// and the program stops.
 LoadOutcome loadLanguageTexts(AppState &app, QWidget *parent);
 
 enum class SwitchOutcome {

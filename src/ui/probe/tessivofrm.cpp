@@ -43,26 +43,19 @@ constexpr int kPrintLeft = 8760;
 constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 800;
 
-QLineEdit *textBox(QWidget *parent, const char *name)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
 // A caption box as wide as its caption.
-QLineEdit *labelBox(QWidget *parent, const char *name)
+QLineEdit *fittedCaption(QWidget *parent, const char *name)
 {
     QLineEdit *box = captionBox(parent, QLatin1String(name));
     fitWidthToText(box);
     return box;
 }
 
-// A result box, wide enough for a typical result of the widest mask.
-QLineEdit *resultBox(QWidget *parent, const char *name)
+// A result box, right-aligned and wide enough for a typical result of the
+// widest mask.
+QLineEdit *alignedResult(QWidget *parent, const char *name)
 {
-    QLineEdit *box = textBox(parent, name);
-    box->setReadOnly(true);
+    QLineEdit *box = resultBox(parent, QLatin1String(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFixedWidth(std::max(twips(kResultWidth), widthToShow(box, QStringLiteral("000000.00000"))));
     return box;
@@ -104,7 +97,7 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     layout->setContentsMargins(twips(kMargin), twips(kInset), twips(kMargin), twips(kCornerPictureFromBottom));
     layout->setSpacing(twips(180));
 
-    m_title = textBox(this, "TxtTitleTessivo");
+    m_title = textBox(this, QStringLiteral("TxtTitleTessivo"));
     m_title->setReadOnly(true);
     m_title->setFocusPolicy(Qt::NoFocus);
     m_title->setAlignment(Qt::AlignCenter);
@@ -172,8 +165,8 @@ QLayout *TessivoFrm::buildInputs()
     m_frameInput = new QGroupBox(this);
     m_frameInput->setObjectName(QStringLiteral("FrameInput"));
     QVBoxLayout *inputs = column(m_frameInput, kInputWidth);
-    QLineEdit *pipeCaption = labelBox(m_frameInput, "TxtLblPipeSize");
-    m_pipeSize = textBox(m_frameInput, "TxtpipeSize");
+    QLineEdit *pipeCaption = fittedCaption(m_frameInput, "TxtLblPipeSize");
+    m_pipeSize = textBox(m_frameInput, QStringLiteral("TxtpipeSize"));
     m_pipeSize->setFixedWidth(twips(kPipeSizeWidth));
     nameAfter(m_pipeSize, pipeCaption);
     auto *units = new QLabel(m_frameInput);
@@ -224,8 +217,8 @@ QLayout *TessivoFrm::buildResults()
         return std::pair(frame, grid);
     };
     auto addResult = [](QGroupBox *frame, QGridLayout *grid, int row, const char *name, const char *captionName) {
-        QLineEdit *caption = labelBox(frame, captionName);
-        QLineEdit *box = resultBox(frame, name);
+        QLineEdit *caption = fittedCaption(frame, captionName);
+        QLineEdit *box = alignedResult(frame, name);
         nameAfter(box, caption);
         grid->addWidget(caption, row, 0);
         grid->addWidget(box, row, 1);
