@@ -1,71 +1,47 @@
-// The velocity screen's calculation core without its widgets: one full
-// recalculation for a typed flow and bore (water, Veldrix Mains), and one
-// round of meter sizing with the pressure loss at each of the five sizes.
-#include "core/velocity/accuracymodel.h"
-#include "core/velocity/flowvelocity.h"
-#include "core/velocity/fluid.h"
-#include "core/velocity/metersizing.h"
-#include "core/velocity/pressureloss.h"
-
-#include "screenfixture.h"
+// The velocity tools' calculations without widgets, through the calculator on
+// plain texts: one flow keystroke in the velocity tool (water, Veldrix Mains),
+// and one in the meter-size tool (the five sizes, each with its pressure loss).
+#include "core/velocity/calculator.h"
+#include "shippedtexts.h"
 #include "benchmain.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-AppState &englishApp()
-{
-    static TestApp english;
-    return english.app;
-}
+using namespace velocity;
 
-// The steps of a full recalculation, as the screen runs them; returns the
-// run for a pressure loss after it.
-velocity::Recalculation recalculate(AppState &app, const QString &flow, const QString &unit, const QString &size)
+void typeFlow(benchmark::State &state, VelocityTool tool)
 {
-    velocity::SharedValues &shared = app.velocity;
-    QString bore = size;
-    if (auto rewritten = sizing::imperialFractionRewrite(bore, app.metric))
-        bore = *rewritten;
-    velocity::Recalculation run = sizing::computePipeVelocity(flow, unit, bore, app.metric, app.texts, shared);
-    benchmark::DoNotOptimize(accuracy::accuracyModel(bore, run, shared));
-    benchmark::DoNotOptimize(sizing::showPipeVelocity(run, shared));
-    accuracy::storeNominalMeterSize(run, shared);
-    benchmark::DoNotOptimize(sizing::fluidPropertiesAndReynolds(true, false, u"1000", u"1.0019", bore, app.texts,
-                                                                run, shared));
-    return run;
-}
-
-void BM_FullRecalculation(benchmark::State &state)
-{
-    AppState &app = englishApp();
-    app.velocity.meterType = velocity::MeterType::VeldrixMains;
-    const QString unit = sizing::flowUnitNames(app.texts).at(3); // cubic metres per hour
-    for (auto _ : state)
-        recalculate(app, QStringLiteral("36"), unit, QStringLiteral("100"));
-}
-BENCHMARK(BM_FullRecalculation);
-
-void BM_SizeMetersWithLosses(benchmark::State &state)
-{
-    AppState &app = englishApp();
-    app.velocity.meterType = velocity::MeterType::VeldrixMains;
-    const QString flow = QStringLiteral("10");
-    const QString unit = sizing::flowUnitNames(app.texts).at(0);
+    SharedValues shared;
+    TextFields fields(englishTexts());
+    Calculator calc(shared, englishTexts(), fields);
+    fields.input.tool = tool;
+    fields.input.density = QStringLiteral("1000");
+    fields.input.viscosity = QStringLiteral("1.0019");
+    fields.input.unit = flowUnitNames(englishTexts()).at(tool == VelocityTool::MeterSize ? 0 : 3);
+    fields.input.meterSize = QStringLiteral("100");
+    fields.input.checkedMeterType = MeterType::VeldrixMains;
+    calc.chooseMeterType(MeterType::VeldrixMains);
+    // Typing the last digit of "365" and taking it back: each iteration is
+    // one change of the flow.
+    const QString texts[] = {QStringLiteral("36"), QStringLiteral("365")};
+    int i = 0;
     for (auto _ : state) {
-        sizing::flowToLitresPerSecond(flow, unit, app.texts, app.velocity);
-        const auto sizes = sizing::sizeMeters(flow, app.metric, app.velocity);
-        for (const QString &size : {sizes->maxSize, sizes->minSize, sizes->size1ms, sizes->size2ms, sizes->size3ms}) {
-            const velocity::Recalculation run = recalculate(app, flow, unit, size);
-            const sizing::TaperAngle taper = sizing::correctTaperAngle(u"");
-            benchmark::DoNotOptimize(
-                sizing::pressureLoss(taper.degrees, size, u"", 0, true, run, app.velocity));
-            benchmark::DoNotOptimize(accuracy::totalPressureLossText(app.velocity));
-        }
+        fields.input.flow = texts[i];
+        calc.flowChanged(true);
+        i ^= 1;
     }
+    const Box last = tool == VelocityTool::MeterSize ? nth(Box::SizeLoss, kProposals - 1) : Box::VeldrixAccuracy;
+    if (fields.text(last).isEmpty())
+        state.SkipWithError("the last field of the cascade stayed empty");
 }
-BENCHMARK(BM_SizeMetersWithLosses);
+
+void BM_FlowKeystrokeVelocityTool(benchmark::State &state) { typeFlow(state, VelocityTool::Velocity); }
+BENCHMARK(BM_FlowKeystrokeVelocityTool);
+
+void BM_FlowKeystrokeMeterSizeTool(benchmark::State &state) { typeFlow(state, VelocityTool::MeterSize); }
+BENCHMARK(BM_FlowKeystrokeMeterSizeTool);
 
 } // namespace
 

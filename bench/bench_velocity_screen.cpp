@@ -15,9 +15,10 @@
 
 namespace {
 
-enum Tool { Velocity = 0, MeterSize = 2, Payback = 3 };
+using velocity::VelocityTool;
+using enum velocity::VelocityTool;
 
-void typeFlow(benchmark::State &state, Tool tool)
+void typeFlow(benchmark::State &state, VelocityTool tool)
 {
     ScreenFixture s(Screen::Velocity, QStringLiteral("English.txt"), true, tool);
     s.screen->show();

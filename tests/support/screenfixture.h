@@ -26,16 +26,6 @@ inline QString shownTexts(const QWidget *root, const QStringList &names, QChar s
     return shown.join(separator);
 }
 
-// The velocity screen's tool, as the tool menu's mode flags choose it: 0 velocity, 1 pressure loss, 2 meter size,
-// 3 payback (other screens ignore the flags).
-inline void setTool(AppState &app, int tool)
-{
-    app.velocityMode = tool == 0 || tool == 3;
-    app.pressureLossMode = tool == 1;
-    app.meterSizeMode = tool == 2;
-    app.paybackMode = tool == 3;
-}
-
 struct TestApp {
     FakePlatform platform;
     AppState app{platform};
@@ -52,10 +42,10 @@ struct ScreenFixture : TestApp {
     std::unique_ptr<QWidget> screen;
 
     explicit ScreenFixture(Screen which, const QString &language = QStringLiteral("English.txt"), bool metric = true,
-                           int tool = 0)
+                           velocity::VelocityTool tool = velocity::VelocityTool::Velocity)
         : TestApp(language, metric)
     {
-        setTool(app, tool);
+        app.velocityTool = tool; // the velocity screen's tool, as the tool menu chooses it
         screen.reset(createScreen(which, app));
         if (!screen)
             qFatal("screen %s is not in this build", qPrintable(screenName(which)));

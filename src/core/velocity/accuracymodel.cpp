@@ -1,28 +1,22 @@
 #include "core/velocity/accuracymodel.h"
 
 #include "core/common/constants.h"
-#include "core/common/numbers.h"
 #include "core/velocity/flowvelocity.h"
 #include "core/velocity/metersizing.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace accuracy {
+namespace velocity {
 namespace {
 
-using velocity::LimitRow;
-using velocity::MeterType;
-
 constexpr double kM3PerHourPerLitresPerSecond = 3.6;
-constexpr auto kPercentMask = u"##0.00";
 
 // Velocity from which the fixed accuracy holds, and the sizes from which the
 // large-meter figures apply (the two tests overlap from 601 to 609 mm, where
 // the later one wins).
 constexpr double kFullAccuracyVelocity = 0.499999;
 constexpr double kLowVelocity = 0.5;
-constexpr int kSmallestSize = 14;
 constexpr int kSmallMeterBelow = 610;
 constexpr int kLargeMeterAbove = 600;
 
@@ -61,91 +55,56 @@ std::optional<short> toShort(double whole)
     return short(whole);
 }
 
-std::optional<QString> percentText(double x)
-{
-    if (!std::isfinite(x))
-        return std::nullopt;
-    return QStringLiteral("± ") + num::mask(x, kPercentMask) + u'%';
-}
-
-// The shared shape of the Prandel and Brevil rules: a fixed text from
+// The shared shape of the Prandel and Brevil rules: a fixed figure from
 // 0.5 m/s, and below it a figure falling with the velocity, raised to a floor.
 struct VelocityRule {
-    const char16_t *smallFixed;
-    const char16_t *largeFixed;
+    double smallFixed, largeFixed;
     double smallNumerator, smallFloor;
     double largeNumerator, largeFloor;
 };
-constexpr VelocityRule kPrandel{u"± 0.15%", u"± 0.2%", 0.75, 0, 1, 0};
-constexpr VelocityRule kBrevil{u"± 0.15%", u"± 0.20%", 0.25, 0.15, 0.3333, 0.2};
+constexpr VelocityRule kPrandel{0.15, 0.2, 0.75, 0, 1, 0};
+constexpr VelocityRule kBrevil{0.15, 0.2, 0.25, 0.15, 0.3333, 0.2};
 
-std::optional<QString> velocityAccuracy(const VelocityRule &rule, int s, double v)
+std::optional<RatedAccuracy> velocityAccuracy(const VelocityRule &rule, int s, double v)
 {
-    if (s < kSmallestSize || !std::isfinite(v))
+    if (s < kSmallestRatedMeterMm || !std::isfinite(v))
         return std::nullopt;
-    std::optional<QString> text;
+    std::optional<RatedAccuracy> out;
     if (v > kFullAccuracyVelocity) {
         if (s < kSmallMeterBelow)
-            text = QString::fromUtf16(rule.smallFixed);
+            out = RatedAccuracy{rule.smallFixed, true, false};
         if (s > kLargeMeterAbove)
-            text = QString::fromUtf16(rule.largeFixed);
+            out = RatedAccuracy{rule.largeFixed, true, true};
     }
     if (v > 0 && v < kLowVelocity) {
-        double x = 0;
+        RatedAccuracy low;
         if (s < kSmallMeterBelow)
-            x = std::max(rule.smallNumerator / (10 * v), rule.smallFloor);
-        if (s > kLargeMeterAbove)
-            x = std::max(rule.largeNumerator / (10 * v), rule.largeFloor);
-        text = percentText(x);
+            low.percent = std::max(rule.smallNumerator / (10 * v), rule.smallFloor);
+        if (s > kLargeMeterAbove) {
+            low.percent = std::max(rule.largeNumerator / (10 * v), rule.largeFloor);
+            low.largeMeter = true;
+        }
+        out = std::isfinite(low.percent) ? std::optional(low) : std::nullopt;
     }
-    return text;
-}
-
-std::optional<QString> veldrixAccuracy(MeterType variant, std::optional<short> size, double v, bool metric,
-                                       velocity::SharedValues &shared)
-{
-    if (!std::isfinite(v))
-        return std::nullopt;
-    if (!size || *size <= 0)
-        return QString();
-    const int s = *size;
-    const double q = v * s * s / sizing::kVelocityFactor * kM3PerHourPerLitresPerSecond;
-    if (!std::isfinite(q))
-        return std::nullopt;
-    shared.meterFlowM3PerHour = q;
-
-    const std::optional<LimitRow> row = veldrixLimits(variant, s);
-    if (!row)
-        return QString();
-    shared.limits = *row;
-    LimitRow used = *row;
-    if (!metric) {
-        const double f = kImperialLimitFactor;
-        used = {used.q1M3PerHour * f, used.q2M3PerHour * f, used.qbM3PerHour * f};
-    }
-    return veldrixText(veldrixBandAccuracy(variant, q, used));
+    return out;
 }
 
 } // namespace
 
-std::optional<short> meterSizeMm(QStringView meterSizeText, bool metric)
+std::optional<short> meterSizeMm(double typedSize, bool metric)
 {
-    const double typed = num::leadingNumber(meterSizeText);
     if (metric)
-        return toShort(std::nearbyint(typed));
-    const std::optional<short> mm = toShort(std::nearbyint(typed * units::kMmPerInch));
+        return toShort(std::nearbyint(typedSize));
+    const std::optional<short> mm = toShort(std::nearbyint(typedSize * units::kMmPerInch));
     if (!mm)
         return std::nullopt;
-    return toShort(std::nearbyint(sizing::roundToNominalSize(float(*mm), true, false)));
+    return toShort(std::nearbyint(roundToNominalSize(float(*mm), true, false)));
 }
 
-double meterVelocity(const velocity::Recalculation &run)
-{
-    return run.metric ? run.rawVelocity : run.rawVelocity / sizing::kSquareMmPerSquareInch;
-}
+std::optional<RatedAccuracy> prandelAccuracy(int s, double v) { return velocityAccuracy(kPrandel, s, v); }
+std::optional<RatedAccuracy> brevilAccuracy(int s, double v) { return velocityAccuracy(kBrevil, s, v); }
 
-std::optional<QString> prandelText(int s, double v) { return velocityAccuracy(kPrandel, s, v); }
-std::optional<QString> brevilText(int s, double v) { return velocityAccuracy(kBrevil, s, v); }
+double meterFlowM3PerHour(double v, int s) { return v * s * s / kVelocityFactor * kM3PerHourPerLitresPerSecond; }
 
 std::optional<LimitRow> veldrixLimits(MeterType variant, int s)
 {
@@ -160,6 +119,12 @@ std::optional<LimitRow> veldrixLimits(MeterType variant, int s)
     return std::nullopt;
 }
 
+LimitRow imperialLimits(const LimitRow &limits)
+{
+    const double f = kImperialLimitFactor;
+    return {limits.q1M3PerHour * f, limits.q2M3PerHour * f, limits.qbM3PerHour * f};
+}
+
 float veldrixBandAccuracy(MeterType variant, double q, const LimitRow &limits)
 {
     const float best = variant == MeterType::VeldrixBattery ? 0.5f : 0.25f;
@@ -172,52 +137,4 @@ float veldrixBandAccuracy(MeterType variant, double q, const LimitRow &limits)
     return 5;
 }
 
-QString veldrixText(float bandAccuracy)
-{
-    if (bandAccuracy > 0)
-        return QStringLiteral("± ") + num::classic(bandAccuracy) + u'%';
-    return QStringLiteral("<Q1");
-}
-
-AccuracyTexts accuracyModel(QStringView meterSizeText, velocity::Recalculation &run, velocity::SharedValues &shared)
-{
-    const std::optional<short> size = meterSizeMm(meterSizeText, run.metric);
-    run.meterSizeMm = size.value_or(0);
-    const int s = run.meterSizeMm;
-    // A run without a finite velocity has no v: every branch keeps its text.
-    const double v = run.velocityFinite ? meterVelocity(run) : std::nan("");
-
-    AccuracyTexts out;
-    switch (shared.meterType) {
-    case MeterType::Prandel:
-        out.showPrandel = s >= kSmallestSize;
-        out.prandel = prandelText(s, v);
-        break;
-    case MeterType::Brevil:
-        out.showBrevil = s >= kSmallestSize;
-        out.brevil = brevilText(s, v);
-        break;
-    case MeterType::VeldrixMains:
-    case MeterType::VeldrixBattery:
-        out.veldrix = veldrixAccuracy(shared.meterType, size, v, run.metric, shared);
-        break;
-    case MeterType::None:
-        break;
-    }
-    return out;
-}
-
-void storeNominalMeterSize(const velocity::Recalculation &run, velocity::SharedValues &shared)
-{
-    shared.nominalMeterSizeMm = run.meterSizeMm;
-}
-
-std::optional<QString> totalPressureLossText(const velocity::SharedValues &shared)
-{
-    const double bar = (shared.reducerLossMillibar + shared.meterLossMillibar) / 1000;
-    if (!std::isfinite(bar))
-        return std::nullopt;
-    return num::mask(bar, u"####0.0000");
-}
-
-} // namespace accuracy
+} // namespace velocity

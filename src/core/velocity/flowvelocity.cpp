@@ -1,12 +1,9 @@
 #include "core/velocity/flowvelocity.h"
 
 #include "core/common/constants.h"
-#include "core/common/numbers.h"
 #include "core/lang/textslots.h"
 
-#include <cmath>
-
-namespace sizing {
+namespace velocity {
 namespace {
 
 using conv::name;
@@ -44,15 +41,6 @@ constexpr FlowUnit kUnits[] = {
     unit(name(slot(Txt::MillionUsGallons), slot(Txt::PerDay)), times(1000000), times(kUs), per(24), per(3600)),
 };
 
-struct FractionText {
-    const char16_t *fraction;
-    const char16_t *decimal;
-};
-constexpr FractionText kFractions[] = {
-    {u"1/8", u"0.125"}, {u"1/4", u"0.25"}, {u"3/8", u"0.375"},
-    {u"15/32", u"0.46875"}, {u"1/2", u"0.5"}, {u"3/4", u"0.75"},
-};
-
 } // namespace
 
 std::span<const FlowUnit> flowUnits() { return kUnits; }
@@ -85,72 +73,4 @@ double toLitresPerSecond(double typed, const FlowUnit &unit)
     return v;
 }
 
-FlowStatus flowToLitresPerSecond(QStringView flowText, QStringView unitText, const TextTable &texts,
-                                 velocity::SharedValues &shared)
-{
-    const double typed = num::leadingNumber(flowText);
-    if (!(typed > 0))
-        return FlowStatus::NotPositive;
-    const FlowUnit *u = recogniseFlowUnit(unitText, texts);
-    if (!u)
-        return FlowStatus::UnknownUnit;
-    const float stored = num::toFloat(toLitresPerSecond(typed, *u));
-    if (!std::isfinite(stored))
-        return FlowStatus::TooLarge;
-    shared.flowLitresPerSecond = stored;
-    return FlowStatus::Stored;
-}
-
-std::optional<QString> imperialFractionRewrite(QStringView meterSizeText, bool metric)
-{
-    if (metric)
-        return std::nullopt;
-    for (const FractionText &f : kFractions) {
-        if (meterSizeText == QStringView(f.fraction))
-            return QString::fromUtf16(f.decimal);
-    }
-    return std::nullopt;
-}
-
-velocity::Recalculation computePipeVelocity(QStringView flowText, QStringView unitText, QStringView meterSizeText,
-                                            bool metric, const TextTable &texts, velocity::SharedValues &shared)
-{
-    velocity::Recalculation run;
-    run.metric = metric;
-    const double flow = num::leadingNumber(flowText);
-    const double bore = num::leadingNumber(meterSizeText);
-    run.flowPositive = flow > 0;
-    run.sizePositive = bore > 0;
-
-    double v = 0;
-    if (run.hasVelocityInputs()) {
-        if (const FlowUnit *u = recogniseFlowUnit(unitText, texts))
-            v = toLitresPerSecond(flow, *u) * kVelocityFactor / bore / bore;
-    }
-    if (!std::isfinite(v)) {
-        run.velocityFinite = false;
-        return run;
-    }
-    run.rawVelocity = v;
-    shared.pipeVelocityMetresPerSecond = metric ? v : 0;
-    return run;
-}
-
-std::optional<QString> showPipeVelocity(const velocity::Recalculation &run, velocity::SharedValues &shared)
-{
-    if (!run.velocityFinite)
-        return std::nullopt;
-    double shown = run.rawVelocity;
-    if (!run.metric) {
-        // The bore was in inches: per square inch to per square millimetre,
-        // then metres to feet for the display; the shared value goes back to
-        // metres per second by the same constant.
-        shown = run.rawVelocity / kSquareMmPerSquareInch * units::kFeetPerMetre;
-        shared.pipeVelocityMetresPerSecond = shown / units::kFeetPerMetre;
-    }
-    if (!run.hasVelocityInputs())
-        return std::nullopt;
-    return num::mask(shown, u"##0.0000");
-}
-
-} // namespace sizing
+} // namespace velocity

@@ -2,10 +2,9 @@
 
 #include "core/common/numbers.h"
 
-#include <array>
 #include <cmath>
 
-namespace sizing {
+namespace velocity {
 namespace {
 
 struct Band {
@@ -35,20 +34,22 @@ constexpr InchSize kInches[] = {
     {1400, 54},  {1500, 60},  {1600, 66},   {1800, 72},     {2000, 80},
 };
 
+// The small inch sizes, as fractions and as decimals.
 struct Fraction {
     float value;
-    const char16_t *text;
+    const char16_t *fraction;
+    const char16_t *decimal;
 };
 constexpr Fraction kFractions[] = {
-    {0.125f, u"1/8"}, {0.25f, u"1/4"}, {0.375f, u"3/8"}, {0.46875f, u"15/32"}, {0.5f, u"1/2"}, {0.75f, u"3/4"},
+    {0.125f, u"1/8", u"0.125"}, {0.25f, u"1/4", u"0.25"},       {0.375f, u"3/8", u"0.375"},
+    {0.46875f, u"15/32", u"0.46875"}, {0.5f, u"1/2", u"0.5"}, {0.75f, u"3/4", u"0.75"},
 };
 
 struct Target {
     double metresPerSecond;
     double k; // the 2 m/s size is defined with 1273.2
 };
-// In the order the sizes are worked out and handed back.
-constexpr Target kTargets[] = {{0.5, 1273.3}, {10, 1273.3}, {3, 1273.3}, {2, 1273.2}, {1, 1273.3}};
+constexpr Target kTargets[kProposals] = {{0.5, 1273.3}, {10, 1273.3}, {1, 1273.3}, {2, 1273.2}, {3, 1273.3}};
 
 } // namespace
 
@@ -82,28 +83,26 @@ QString fractionText(float size)
 {
     for (const Fraction &f : kFractions) {
         if (size == f.value)
-            return QString::fromUtf16(f.text);
+            return QString::fromUtf16(f.fraction);
     }
     return num::general7(size);
 }
 
-std::optional<ProposedSizes> sizeMeters(QStringView flowText, bool metric, const velocity::SharedValues &shared)
+std::optional<QString> imperialFractionRewrite(QStringView meterSizeText, bool metric)
 {
-    const double typed = num::leadingNumber(flowText);
-    if (typed == 0)
-        return ProposedSizes{};
-    if (!(typed > 0))
+    if (metric)
         return std::nullopt;
-
-    std::array<QString, std::size(kTargets)> texts;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        const double bore = std::sqrt(double(shared.flowLitresPerSecond) * kTargets[i].k
-                                      / kTargets[i].metresPerSecond);
-        if (!std::isfinite(bore))
-            return std::nullopt;
-        texts[i] = fractionText(roundToNominalSize(num::toFloat(bore), false, metric));
+    for (const Fraction &f : kFractions) {
+        if (meterSizeText == QStringView(f.fraction))
+            return QString::fromUtf16(f.decimal);
     }
-    return ProposedSizes{texts[0], texts[1], texts[2], texts[3], texts[4]};
+    return std::nullopt;
 }
 
-} // namespace sizing
+double proposedBoreMm(float flowLitresPerSecond, int index)
+{
+    const Target &t = kTargets[index];
+    return std::sqrt(double(flowLitresPerSecond) * t.k / t.metresPerSecond);
+}
+
+} // namespace velocity

@@ -1,16 +1,14 @@
 #pragma once
-// Proposed meter sizes for a flow: the bores that give 0.5, 10, 3, 2 and
-// 1 m/s, each rounded to a nominal size and shown in millimetres or, on the
-// imperial screen, as the matching nominal inch size with the common
-// fractions written as fractions.
-
-#include "core/velocity/values.h"
+// Nominal meter sizes: a bore rounded to the nominal size of its band, shown in
+// millimetres or, on the imperial screen, as the matching nominal inch size
+// with the common fractions written as fractions; and the bores that carry a
+// flow at the velocities a meter is sized for.
 
 #include <QString>
 #include <QStringView>
 #include <optional>
 
-namespace sizing {
+namespace velocity {
 
 // The nominal size (millimetres) of a bore: the first band whose upper bound
 // the bore is below, compared as 32-bit values. 1901 mm or more is 2000.
@@ -21,23 +19,21 @@ std::optional<float> nominalInches(float nominalMm);
 // A bore in millimetres rounded to its nominal size; on the imperial screen,
 // unless the millimetres are asked for, the nominal inch size instead.
 float roundToNominalSize(float boreMm, bool keepMillimetres, bool metric);
+
 // Display text of a size: "1/8", "1/4", "3/8", "15/32", "1/2", "3/4" for those
 // inch sizes, otherwise the shortest decimal text ("25", "1.5").
 QString fractionText(float size);
+// The same six fractions typed (or copied from a proposal) as an imperial
+// meter size become their decimal text ("3/8" to "0.375") before anything
+// reads them, because the lenient reading would take "3/8" as 3. Metric mode
+// and any other text give nothing.
+std::optional<QString> imperialFractionRewrite(QStringView meterSizeText, bool metric);
 
-// The five proposals, named by the boxes they go to.
-struct ProposedSizes {
-    QString maxSize; // TxtMaxSize, 0.5 m/s
-    QString minSize; // TxTMinSize, 10 m/s
-    QString size3ms; // Txt3ms
-    QString size2ms; // Txt2ms
-    QString size1ms; // Txt1ms
-};
-// The proposals for the stored flow (shared.flowLitresPerSecond, so call
-// flowToLitresPerSecond first). The typed flow decides whether to size: above
-// 0 sizes, exactly 0 (or no number) gives five empty texts, negative gives
-// nothing (the boxes keep their texts). All five are worked out before any is
-// given back.
-std::optional<ProposedSizes> sizeMeters(QStringView flowText, bool metric, const velocity::SharedValues &shared);
+// The proposed sizes, in the order their boxes stand: the largest sensible
+// meter (0.5 m/s), the smallest (10 m/s), and the sizes for 1, 2 and 3 m/s.
+inline constexpr int kProposals = 5;
+// The bore (millimetres) that carries the flow at proposal `index`'s velocity:
+// the square root of Q K / v (K is 1273.2 for 2 m/s, 1273.3 for the others).
+double proposedBoreMm(float flowLitresPerSecond, int index);
 
-} // namespace sizing
+} // namespace velocity

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <cmath>
 
-namespace payback {
+namespace velocity {
 namespace {
 constexpr double kTolerance = 0.0000001;
 } // namespace
@@ -22,12 +22,6 @@ double newMeterAccuracy(Supply supply)
         break;
     }
     return 0;
-}
-
-Charges readCharges(QStringView sewage, QStringView water, QStringView meterPrice, QStringView currentAccuracyPercent)
-{
-    return {num::leadingNumber(sewage), num::leadingNumber(water), num::leadingNumber(meterPrice),
-            num::leadingNumber(currentAccuracyPercent) / 100};
 }
 
 bool alreadyBetter(const Charges &charges, Supply supply)
@@ -71,7 +65,7 @@ bool complete(const Charges &charges, Supply supply)
            && newMeterAccuracy(supply) > 0;
 }
 
-std::optional<Result> revenueAndPayback(float annualUsage, const Charges &charges, Supply supply)
+std::optional<Revenue> revenueAndPayback(float annualUsage, const Charges &charges, Supply supply)
 {
     const double total = (charges.sewage + charges.water) * double(annualUsage);
     const double loss = (charges.currentAccuracy - newMeterAccuracy(supply)) * total;
@@ -80,15 +74,7 @@ std::optional<Result> revenueAndPayback(float annualUsage, const Charges &charge
         years = charges.meterPrice / loss;
     if (!std::isfinite(loss) || !std::isfinite(years))
         return std::nullopt;
-    Result result;
-    result.revenueLoss = num::mask(loss, u"0.00");
-    if (years < 0.5) {
-        result.inDays = true;
-        result.payback = num::mask(std::floor(years * 365), u"0");
-    } else {
-        result.payback = num::mask(years, u"0.000");
-    }
-    return result;
+    return Revenue{loss, years};
 }
 
-} // namespace payback
+} // namespace velocity

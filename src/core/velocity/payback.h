@@ -7,16 +7,14 @@
 // shortfall beyond the new meter's own tolerance, priced at the water and
 // sewage charges.
 
-#include <QString>
+#include "core/velocity/values.h"
+
 #include <QStringView>
 #include <optional>
 
-namespace payback {
+namespace velocity {
 
 inline constexpr auto kAccuracyAlreadyBetter = "Existing meter accuracy apparently better than or equal to Veldrix";
-
-// The supply of the new meter, which sets its accuracy.
-enum class Supply { None, Mains, Battery };
 
 // The new meter's accuracy as a fraction: 0.25 % mains, 0.5 % battery, 0
 // without a choice.
@@ -24,14 +22,13 @@ double newMeterAccuracy(Supply supply);
 
 // The typed charges: sewage S and water W per volume unit, the meter price P,
 // and the existing meter's under-registration C as a fraction (typed in
-// percent). Read leniently.
+// percent).
 struct Charges {
     double sewage = 0;
     double water = 0;
     double meterPrice = 0;
     double currentAccuracy = 0;
 };
-Charges readCharges(QStringView sewage, QStringView water, QStringView meterPrice, QStringView currentAccuracyPercent);
 
 // True when the existing meter is already as good as the new one (within a
 // tolerance of 1E-07): the comparison would be meaningless.
@@ -53,15 +50,13 @@ std::optional<float> typedAnnualUsage(QStringView text);
 // charge may be 0 or even negative).
 bool complete(const Charges &charges, Supply supply);
 
-// The revenue loss per year and the payback time, in years from half a year
-// up ("0.000"), in whole days below it ("0"); `inDays` chooses the caption.
-struct Result {
-    QString revenueLoss;
-    QString payback;
-    bool inDays = false;
+// The revenue lost per year, in the currency of the charges, and the years the
+// new meter takes to pay for itself (0 when nothing is lost).
+struct Revenue {
+    double lossPerYear = 0;
+    double paybackYears = 0;
 };
-// Nothing when the figures are not finite (a huge price or usage): the screen
-// keeps what it shows.
-std::optional<Result> revenueAndPayback(float annualUsage, const Charges &charges, Supply supply);
+// Nothing when the figures are not finite (a huge price or usage).
+std::optional<Revenue> revenueAndPayback(float annualUsage, const Charges &charges, Supply supply);
 
-} // namespace payback
+} // namespace velocity

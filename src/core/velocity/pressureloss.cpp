@@ -1,18 +1,15 @@
 #include "core/velocity/pressureloss.h"
 
 #include "core/common/constants.h"
-#include "core/common/numbers.h"
 #include "core/velocity/flowvelocity.h"
 
 #include <cmath>
 
-namespace sizing {
+namespace velocity {
 namespace {
 
 constexpr double kGravity = 9.81;
 constexpr double kTwoGravity = 19.62;
-constexpr double kPsiPerBar = 14.7;
-constexpr auto kLossMask = u"####0.0000";
 
 double squared(double x) { return x * x; }
 
@@ -46,8 +43,8 @@ constexpr MeterBand kMeterBands[] = {
     {375.01, 350, 0.0000001f},  {425.01, 400, 0.00000008f},  {475.01, 450, 0.00000005f},
     {550.01, 500, 0.00000004f},
 };
-// The last band ends below 700 mm; larger meters have no own-loss term.
-constexpr MeterBand kLargestMeter{700, 600, 0.00000001f};
+// The last band ends below the largest meter with figures.
+constexpr MeterBand kLargestMeter{kLargestMeterBoreMm, 600, 0.00000001f};
 
 const MeterBand *meterBand(double boreMm)
 {
@@ -60,26 +57,18 @@ const MeterBand *meterBand(double boreMm)
     return boreMm < kLargestMeter.upTo ? &kLargestMeter : nullptr;
 }
 
-bool hasOwnLoss(int meterOption) { return meterOption >= 1 && meterOption <= 3; }
-
 } // namespace
 
-TaperAngle correctTaperAngle(QStringView taperText)
+TaperAngle correctTaperAngle(double typedDegrees)
 {
     TaperAngle a;
-    a.degrees = num::toFloat(std::floor(num::leadingNumber(taperText)));
-    if (a.degrees > 120 && a.degrees < 179) {
-        a.degrees = 180;
-        a.fieldText = QStringLiteral("180");
-    }
-    if (a.degrees > 60 && a.degrees < 119) {
-        a.degrees = 60;
-        a.fieldText = QStringLiteral("60");
-    }
-    if (a.degrees > 181) {
-        a.degrees = 180;
-        a.fieldText = QStringLiteral("180");
-    }
+    a.degrees = float(std::floor(typedDegrees));
+    if (a.degrees > 120 && a.degrees < 179)
+        a = {180, true};
+    if (a.degrees > 60 && a.degrees < 119)
+        a = {60, true};
+    if (a.degrees > 181)
+        a = {180, true};
     return a;
 }
 
@@ -101,6 +90,23 @@ double contractionCoefficient(double beta)
     return beta >= 0.715 ? 0.75 * (1 - b2) : 0.4 * (1.25 - b2);
 }
 
+double reducerLossMillibar(float taperDegrees, double dMm, double pipeMm, double v, double densityKgPerM3)
+{
+    const double rho = densityKgPerM3;
+    const double pipeVelocity = squared(dMm) * v / squared(pipeMm);
+    // The loss as a head of fluid, then in millibar.
+    double head = 0;
+    if (taperDegrees != 180) {
+        const double k = reducerCoefficient(taperDegrees, squared(dMm) / squared(pipeMm));
+        head = squared(v - pipeVelocity) * k / kTwoGravity;
+    } else {
+        const double kc = contractionCoefficient(dMm / pipeMm);
+        const double pascals = rho * squared(v - pipeVelocity) / 2 + kc * squared(v) * rho / 2;
+        head = rho > 0 ? pascals / rho / kGravity : 0;
+    }
+    return rho * head * kGravity / 100;
+}
+
 std::optional<int> meterLossNominalBore(double boreMm)
 {
     if (const MeterBand *b = meterBand(boreMm))
@@ -114,61 +120,20 @@ float meterLossCoefficient(double boreMm)
     return b ? b->c : 0.0f;
 }
 
-PressureTexts pressureLoss(float taperDegrees, QStringView meterSizeText, QStringView pipeSizeText, int meterOption,
-                           bool meterSizeMode, const velocity::Recalculation &run, velocity::SharedValues &shared)
+double meterLossMillibar(float coefficient, double dMm, double v)
 {
-    if (!run.velocityFinite || !run.reynoldsComputed || !(shared.reynoldsNumber > 0))
-        return {};
-    double d = num::leadingNumber(meterSizeText);
-    if (!(d > 0))
-        return {};
-    double pipe = num::leadingNumber(pipeSizeText);
-    if (!run.metric) {
-        d *= units::kMmPerInch;
-        pipe *= units::kMmPerInch;
-    }
-    if (!(pipe > 0))
-        pipe = d;
-
-    const double v = shared.pipeVelocityMetresPerSecond;
-    const double rho = shared.densityKgPerM3;
-    const double pipeVelocity = squared(d) * v / squared(pipe);
-
-    // Reducer loss as a head of fluid, then in millibar.
-    double head = 0;
-    if (taperDegrees != 180) {
-        const double k = reducerCoefficient(taperDegrees, squared(d) / squared(pipe));
-        head = squared(v - pipeVelocity) * k / kTwoGravity;
-    } else {
-        const double kc = contractionCoefficient(d / pipe);
-        const double pascals = rho * squared(v - pipeVelocity) / 2 + kc * squared(v) * rho / 2;
-        head = rho > 0 ? pascals / rho / kGravity : 0;
-    }
-    const double reducerLoss = rho * head * kGravity / 100;
-
-    // The meter's own loss, from the flow in cubic metres per hour.
-    double meterLoss = shared.meterLossMillibar;
-    float c = shared.meterLossCoefficient;
-    if (hasOwnLoss(meterOption) || meterSizeMode) {
-        c = meterLossCoefficient(d);
-        const double q = v * 3.6 * squared(d) / kVelocityFactor;
-        meterLoss = c > 0 ? double(c) * std::pow(q, 1.9904) * 1000 : 0;
-    }
-
-    const double total = reducerLoss + meterLoss;
-    if (!std::isfinite(total * kPsiPerBar))
-        return {};
-    shared.reducerLossMillibar = reducerLoss;
-    shared.meterLossMillibar = meterLoss;
-    shared.meterLossCoefficient = c;
-
-    const double re = shared.reynoldsNumber;
-    if (re > 10000)
-        return {num::mask(total, kLossMask), num::mask(total / 1000, kLossMask),
-                num::mask(total * kPsiPerBar / 1000, kLossMask)};
-    if (re < 9999)
-        return {QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" ")};
-    return {};
+    if (!(coefficient > 0))
+        return 0;
+    const double q = v * 3.6 * squared(dMm) / kVelocityFactor;
+    return double(coefficient) * std::pow(q, 1.9904) * 1000;
 }
 
-} // namespace sizing
+bool hasOwnLoss(MeterType type)
+{
+    return type == MeterType::VeldrixMains || type == MeterType::Brevil || type == MeterType::VeldrixBattery;
+}
+
+double millibarToBar(double millibar) { return millibar / 1000; }
+double millibarToPsi(double millibar) { return millibar * 100 / units::kPascalsPerPsi; }
+
+} // namespace velocity

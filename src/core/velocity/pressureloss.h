@@ -6,22 +6,23 @@
 
 #include "core/velocity/values.h"
 
-#include <QString>
-#include <QStringView>
 #include <optional>
 
-namespace sizing {
+namespace velocity {
+
+// Meters of this bore and larger have no own-loss figures; the size
+// proposals show no loss for them.
+inline constexpr double kLargestMeterBoreMm = 700;
 
 // The taper angle as used: the whole degrees of the typed angle (rounded
 // down), with angles the reducer table does not cover moved to the nearest
 // case it does (121..178 and 182 upwards to 180, an abrupt change; 61..118 to
-// 60). When the angle was moved, `fieldText` is the text the screen writes back
-// into the angle box ("180" or "60").
+// 60). `corrected` says the angle was moved and the screen writes it back.
 struct TaperAngle {
     float degrees = 0;
-    std::optional<QString> fieldText;
+    bool corrected = false;
 };
-TaperAngle correctTaperAngle(QStringView taperText);
+TaperAngle correctTaperAngle(double typedDegrees);
 
 // Loss coefficient K of a gradual reducer pair by whole taper degrees and area
 // ratio r = d^2 / D^2 (wider tapers lose more when r is above 0.179).
@@ -29,6 +30,11 @@ double reducerCoefficient(float taperDegrees, double areaRatio);
 // Loss coefficient of an abrupt contraction with diameter ratio beta = d / D:
 // 0.75 (1 - beta^2) from 0.715 up, 0.4 (1.25 - beta^2) below.
 double contractionCoefficient(double beta);
+
+// The reducers' loss in millibar, for a meter bore d and a pipe bore D in
+// millimetres (D may be negative: only its square and d / D enter), the
+// velocity v in the meter bore (m/s) and the fluid density.
+double reducerLossMillibar(float taperDegrees, double dMm, double pipeMm, double v, double densityKgPerM3);
 
 // The nominal bore (millimetres) whose meter-loss coefficient applies to a
 // meter bore. The bands leave small gaps between them (18 to 18.01, 22.5 to
@@ -38,26 +44,16 @@ std::optional<int> meterLossNominalBore(double boreMm);
 // The meter-loss coefficient C (32-bit) of a meter bore, for the flow in
 // cubic metres per hour; 0 where the bore has no nominal bore.
 float meterLossCoefficient(double boreMm);
+// The meter's own loss in millibar: C q^1.9904 x 1000, q the flow in cubic
+// metres per hour through the bore d at the velocity v.
+double meterLossMillibar(float coefficient, double dMm, double v);
+// Whether a meter type has a reduced bore and so a loss of its own (the
+// Veldrix meters and Brevil; a Prandel meter has the full bore).
+bool hasOwnLoss(MeterType type);
 
-// The three loss boxes; nothing = the box keeps its text.
-struct PressureTexts {
-    std::optional<QString> millibar; // TxtPressMeter
-    std::optional<QString> bar;      // TxtPressMeterbars
-    std::optional<QString> psi;      // TxtPressMeterPsi
-};
+// A loss in millibar as bar, and as pounds per square inch (6894.757 pascals
+// each, the converter's figure).
+double millibarToBar(double millibar);
+double millibarToPsi(double millibar);
 
-// The pressure loss after the fluid step, with the angle from
-// correctTaperAngle. `meterOption` is the checked OptMeterType index (-1 for
-// none): the meter's own loss is worked out for options 1 to 3 and in
-// meter-size mode, and otherwise kept as stored. Bores are typed in
-// millimetres (inches on the imperial screen); a pipe bore that is not above 0
-// counts as the meter bore (no reducer). Stores the reducer loss, the meter
-// loss and its coefficient in `shared`.
-// Nothing is worked out without a Reynolds number above 0 from this run or
-// without a meter bore above 0. The boxes show the total above Re 10000 and a
-// single blank below 9999, and keep their texts in between. A loss that is not
-// finite stores nothing and changes no box.
-PressureTexts pressureLoss(float taperDegrees, QStringView meterSizeText, QStringView pipeSizeText, int meterOption,
-                           bool meterSizeMode, const velocity::Recalculation &run, velocity::SharedValues &shared);
-
-} // namespace sizing
+} // namespace velocity

@@ -1,15 +1,23 @@
 #pragma once
-// The values the velocity screen's calculations share with each other: the
+// The values the velocity tools' calculations share with each other: the
 // flow and velocity worked out from the inputs, the fluid, the meter type the
 // user chose and what the accuracy, pressure-loss and payback steps leave for
 // the steps after them. They belong to the program, not to one opening of the
 // screen (a meter type chosen once stays chosen), and every field carries its
-// unit in its name.
+// unit in its name. Only velocity::Model changes them.
 
 namespace velocity {
 
 // The meter types of the accuracy model, numbered as the screen's options.
 enum class MeterType { None = -1, Prandel = 0, VeldrixMains = 1, Brevil = 2, VeldrixBattery = 3 };
+inline constexpr int kMeterTypes = 4;
+
+// The supply of a new Veldrix meter, which sets its accuracy.
+enum class Supply { None, Mains, Battery };
+
+// Which fluid box is ticked. Neither is only seen for a moment, while one box's
+// handler is ticking the other.
+enum class Fluid { Water, Other, Neither };
 
 // Flow limits of one meter size: minimum flow Q1, transitional flow Q2 and the
 // flow from which the best accuracy holds, Qb (Q1 < Q2 < Qb).
@@ -27,8 +35,7 @@ struct SharedValues {
     // in feet per second is worked out from it and never stored). On the
     // imperial screen a recalculation sets it to 0 in its first step and
     // stores the metres per second when it shows the velocity; only the
-    // accuracy step runs in between, and it works from the recalculation's
-    // own figure.
+    // accuracy step runs in between, and it works from the run's own figure.
     double pipeVelocityMetresPerSecond = 0;
 
     // Fluid: density and dynamic viscosity as 32-bit values (the viscosity is
@@ -54,35 +61,6 @@ struct SharedValues {
     // Payback: true once the user has clicked into the annual usage box, so a
     // typed annual usage is used instead of the one worked out from the flow.
     bool annualUsageTyped = false;
-};
-
-// The working data of one full recalculation, handed by the screen from step
-// to step (velocity, accuracy, displayed velocity, nominal size, fluid and
-// Reynolds number, pressure loss). It lives for one run only; what must
-// outlive the run is in SharedValues.
-struct Recalculation {
-    // The unit system the run was started in: the bore was typed in
-    // millimetres (metric) or inches.
-    bool metric = true;
-    // Whether the typed flow and the typed bore are above zero.
-    bool flowPositive = false;
-    bool sizePositive = false;
-    // Q x 1273.3 / D / D of the typed flow and bore. With D in millimetres
-    // this is metres per second; with D in inches it is 645.16 times that.
-    double rawVelocity = 0;
-    // False when the velocity is not a finite number (a huge flow, a tiny
-    // bore): the steps after it then leave their results as they were.
-    bool velocityFinite = true;
-    // Meter size in millimetres as the accuracy model rounds it (0 when the
-    // typed size is outside the 16-bit range of the model).
-    short meterSizeMm = 0;
-    // Whether this run worked out a Reynolds number (valid fluid data and a
-    // finite result); the pressure loss needs one from this run.
-    bool reynoldsComputed = false;
-
-    // A flow and a bore both above zero are needed for a velocity; otherwise
-    // the velocity box is emptied.
-    bool hasVelocityInputs() const { return flowPositive && sizePositive; }
 };
 
 } // namespace velocity

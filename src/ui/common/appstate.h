@@ -3,12 +3,13 @@
 // AppState and hands it to each screen; a test makes its own, so each starts
 // clean.
 
-#include "core/common/constants.h"
-#include "core/velocity/values.h"
 #include "core/lang/texttable.h"
+#include "core/velocity/tool.h"
+#include "core/velocity/values.h"
 
 #include <QDir>
 #include <QString>
+#include <optional>
 
 class Platform;
 
@@ -25,16 +26,8 @@ struct AppState {
     bool metric = true;
 
     // Which tool the velocity screen serves, set by the tool menu just before
-    // it opens that screen.
-    bool velocityMode = false;
-    bool pressureLossMode = false;
-    bool meterSizeMode = false;
-    bool paybackMode = false;
-
-    // Conversion constants, stored again by every complete language load.
-    double litresPerImpGallon = units::kLitresPerImpGallon;
-    double litresPerUsGallon = units::kLitresPerUsGallon;
-    double feetPerMetre = units::kFeetPerMetre;
+    // it opens that screen; none until a tool is first chosen in this run.
+    std::optional<velocity::VelocityTool> velocityTool;
 
     // Specific gravity for the converter's dynamic/kinematic viscosity
     // conversions; held as a 32-bit value.

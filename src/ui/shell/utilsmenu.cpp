@@ -90,40 +90,30 @@ UtilsMenu::UtilsMenu(AppState &app, MDIForm1 &main) : m_app(app), m_main(main)
     m_picture->setPixmap(makeLogo(twips(kPictureWidth), twips(kPictureHeight), QStringLiteral("Q")));
     m_picture->resize(twips(kPictureWidth), twips(kPictureHeight));
 
-    // Tool buttons: set the velocity screen's tool flags (velocity,
-    // pressure-loss, meter-size, payback), then open its screen.
-    auto setModes = [this](bool velocity, bool pressure, bool meterSize, bool payback) {
-        m_app.velocityMode = velocity;
-        m_app.pressureLossMode = pressure;
-        m_app.meterSizeMode = meterSize;
-        m_app.paybackMode = payback;
-    };
-    ev::onPress(vel, [this, setModes] {
-        setModes(true, false, false, false);
-        m_main.screens().open(Screen::Velocity);
-    });
-    ev::onPress(press, [this, setModes] {
-        setModes(false, true, false, false);
-        m_main.screens().open(Screen::Velocity);
-    });
-    ev::onPress(size, [this, setModes] {
-        setModes(false, false, true, false);
-        // The sizing tool starts with empty pressure losses of its proposals.
-        if (auto *screen = qobject_cast<Velocityfrm *>(m_main.screens().open(Screen::Velocity)))
-            screen->clearSizeResults();
-    });
-    ev::onPress(payback, [this, setModes] {
-        setModes(true, false, false, true);
-        m_main.screens().open(Screen::Velocity);
-    });
+    // Tool buttons: choose the velocity screen's tool, then open its screen.
+    using velocity::VelocityTool;
+    const std::pair<QPushButton *, VelocityTool> toolButtons[] = {{vel, VelocityTool::Velocity},
+                                                                  {press, VelocityTool::PressureLoss},
+                                                                  {size, VelocityTool::MeterSize},
+                                                                  {payback, VelocityTool::Payback}};
+    for (const auto &[button, tool] : toolButtons) {
+        ev::onPress(button, [this, tool] {
+            m_app.velocityTool = tool;
+            QWidget *screen = m_main.screens().open(Screen::Velocity);
+            // The sizing tool starts with empty pressure losses of its proposals.
+            if (tool == VelocityTool::MeterSize)
+                if (auto *velocityScreen = qobject_cast<Velocityfrm *>(screen))
+                    velocityScreen->clearSizeResults();
+        });
+    }
     ev::onPress(probe, [this] { m_main.screens().open(Screen::Probe); });
     ev::onPress(convert, [this] { m_main.screens().open(Screen::Converter); });
     ev::onPress(metersel, [this] { m_main.screens().open(Screen::MeterSelection); });
     // The logo opens the velocity screen for the tool last chosen; before any
     // tool was chosen in this run, as the velocity tool.
-    ev::onPress(m_picture, [this, setModes] {
-        if (!m_app.velocityMode && !m_app.pressureLossMode && !m_app.meterSizeMode && !m_app.paybackMode)
-            setModes(true, false, false, false);
+    ev::onPress(m_picture, [this] {
+        if (!m_app.velocityTool)
+            m_app.velocityTool = velocity::VelocityTool::Velocity;
         m_main.screens().open(Screen::Velocity);
     });
 

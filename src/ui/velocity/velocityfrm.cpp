@@ -1,17 +1,14 @@
 #include "ui/velocity/velocityfrm.h"
 
-#include "core/velocity/accuracymodel.h"
-#include "core/velocity/payback.h"
-#include "ui/common/printscreen.h"
-#include "ui/common/appstate.h"
-#include "ui/common/events.h"
 #include "core/common/numbers.h"
-#include "ui/common/platform.h"
-#include "ui/common/widgets.h"
-#include "core/velocity/flowvelocity.h"
+#include "core/lang/textslots.h"
 #include "core/velocity/fluid.h"
 #include "core/velocity/metersizing.h"
-#include "core/velocity/pressureloss.h"
+#include "ui/common/appstate.h"
+#include "ui/common/events.h"
+#include "ui/common/platform.h"
+#include "ui/common/printscreen.h"
+#include "ui/common/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +23,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+using namespace velocity;
 
 namespace {
 
@@ -68,18 +67,18 @@ protected:
     }
 };
 
-QLineEdit *textBox(QWidget *parent, const char *name)
+// Every box of the screen is at least this wide.
+QLineEdit *inputBox(QWidget *parent, const char *name)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
+    QLineEdit *box = textBox(parent, QLatin1String(name));
     box->setMinimumWidth(twips(kBoxWidth));
     return box;
 }
 
-QLineEdit *resultBox(QWidget *parent, const char *name)
+QLineEdit *outputBox(QWidget *parent, const char *name)
 {
-    QLineEdit *box = textBox(parent, name);
-    box->setReadOnly(true);
+    QLineEdit *box = resultBox(parent, QLatin1String(name));
+    box->setMinimumWidth(twips(kBoxWidth));
     return box;
 }
 
@@ -149,7 +148,8 @@ QPixmap reducerSketch(int width, int height)
 
 } // namespace
 
-Velocityfrm::Velocityfrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(app)
+Velocityfrm::Velocityfrm(AppState &app, QWidget *parent)
+    : QWidget(parent), m_app(app), m_calc(app.velocity, app.texts, *this)
 {
     build();
     // The handlers are live while the screen loads: setting a field there runs
@@ -158,13 +158,13 @@ Velocityfrm::Velocityfrm(AppState &app, QWidget *parent) : QWidget(parent), m_ap
     load();
 }
 
-velocity::SharedValues &Velocityfrm::shared() { return m_app.velocity; }
-
-void Velocityfrm::trace(const QString &step) const
+void Velocityfrm::trace(const QString &step)
 {
     if (m_trace)
         m_trace(step);
 }
+
+VelocityTool Velocityfrm::tool() const { return m_app.velocityTool.value_or(VelocityTool::Velocity); }
 
 // ---------------------------------------------------------------- building
 
@@ -186,28 +186,28 @@ void Velocityfrm::build()
     outer->setContentsMargins(twips(kMargin), twips(kTopMargin), twips(kMargin), twips(kSpacing));
     outer->setSpacing(twips(kSpacing));
     auto *titleRow = new QHBoxLayout;
-    auto *title = labelBox(content, "TxtTitle");
-    QFont titleFont = title->font();
+    m_title = labelBox(content, "TxtTitle");
+    QFont titleFont = m_title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    title->setFont(titleFont);
-    setTextColour(title, QColor(0, 51, 153));
+    m_title->setFont(titleFont);
+    setTextColour(m_title, QColor(0, 51, 153));
     m_print = new Picture(QStringLiteral("Image1"), content);
     m_print->setPixmap(printerGlyph(twips(480)));
     m_print->setFixedSize(twips(480), twips(480));
-    titleRow->addWidget(title, 1);
+    titleRow->addWidget(m_title, 1);
     titleRow->addWidget(m_print);
     outer->addLayout(titleRow);
 
-    m_frameFlow = buildFlowFrame(content);
-    m_frameFluid = buildFluidFrame(content);
-    m_frameAccuracy = buildAccuracyFrame(content);
-    m_framePayback = buildPaybackFrame(content);
-    m_framePressure = buildPressureFrame(content);
-    m_frameSize = buildSizeFrame(content);
-    m_frameMeterType = buildMeterTypeFrame(content);
-    for (QGroupBox *f : {m_frameFlow, m_frameFluid, m_frameAccuracy, m_framePayback, m_framePressure, m_frameSize,
-                         m_frameMeterType})
+    buildFlowFrame(content);
+    buildFluidFrame(content);
+    buildAccuracyFrame(content);
+    buildPaybackFrame(content);
+    buildPressureFrame(content);
+    buildSizeFrame(content);
+    buildMeterTypeFrame(content);
+    for (QGroupBox *f : {m_flow.frame, m_fluid.frame, m_accuracy.frame, m_payback.frame, m_pressure.frame,
+                         m_size.frame, m_meterTypes.frame})
         outer->addWidget(f);
     outer->addStretch(1);
 
@@ -226,303 +226,355 @@ void Velocityfrm::build()
     outer->addLayout(pictureRow);
 }
 
-QGroupBox *Velocityfrm::buildFlowFrame(QWidget *parent)
+void Velocityfrm::buildFlowFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(parent, "Frame1");
+    FlowFrame &ff = m_flow;
+    QGroupBox *f = ff.frame = frame(parent, "Frame1");
     auto *grid = frameGrid(f);
-    m_pipeSize = textBox(f, "TxtpipeSize");
-    m_taperAngle = textBox(f, "TxtTaperAngle");
-    m_meterSize = textBox(f, "TxtMeterSize");
-    m_flow = textBox(f, "TxtFlow");
-    m_flowUnits = new QComboBox(f);
-    m_flowUnits->setObjectName(QStringLiteral("CmboFlowUnits"));
-    m_flowUnits->setEditable(true);
-    m_flowUnits->setInsertPolicy(QComboBox::NoInsert);
-    m_flowUnits->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_velocity = resultBox(f, "TxtVelocity");
-    m_reynolds = resultBox(f, "TxtReynolds");
-    m_regime = labelBox(f, "TxtLblTurbLAm");
+    ff.pipeSize.box = inputBox(f, "TxtpipeSize");
+    ff.taperAngle.box = inputBox(f, "TxtTaperAngle");
+    ff.meterSize.box = inputBox(f, "TxtMeterSize");
+    ff.flow.box = inputBox(f, "TxtFlow");
+    ff.flowUnits = new QComboBox(f);
+    ff.flowUnits->setObjectName(QStringLiteral("CmboFlowUnits"));
+    ff.flowUnits->setEditable(true);
+    ff.flowUnits->setInsertPolicy(QComboBox::NoInsert);
+    ff.flowUnits->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ff.velocity.box = outputBox(f, "TxtVelocity");
+    ff.reynolds.box = outputBox(f, "TxtReynolds");
+    ff.regime = labelBox(f, "TxtLblTurbLAm");
 
     auto *angle = new QWidget(f);
     auto *angleLayout = new QVBoxLayout(angle);
     angleLayout->setContentsMargins(0, 0, 0, 0);
     angleLayout->setSpacing(0);
-    QLabel *pic = label(angle, "PicAngle");
-    pic->setPixmap(reducerSketch(twips(1200), twips(330)));
+    QLabel *sketch = label(angle, "PicAngle");
+    sketch->setPixmap(reducerSketch(twips(1200), twips(330)));
     auto *line = new QFrame(angle);
     line->setObjectName(QStringLiteral("LinAngle"));
     line->setFrameShape(QFrame::HLine);
     line->setFixedWidth(twips(1200));
-    angleLayout->addWidget(pic, 0, Qt::AlignLeft);
+    angleLayout->addWidget(sketch, 0, Qt::AlignLeft);
     angleLayout->addWidget(line, 0, Qt::AlignLeft);
+    ff.angleSketch = sketch;
+    ff.angleLine = line;
 
+    ff.pipeSizeUnit = labelBox(f, "TxtLblSizeUnits2");
+    ff.meterSizeUnit = labelBox(f, "TxtLbLSizeUnits");
+    ff.velocityUnit = labelBox(f, "TxtLblVelUnits");
     int row = 0;
-    auto addRow = [&](const char *labelName, QWidget *field, QWidget *after) {
-        QLineEdit *caption = labelBox(f, labelName);
-        nameAfter(field, caption);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(field, row, 1);
-        if (after)
-            grid->addWidget(after, row, 2);
+    auto addRow = [&](Captioned &field, const char *captionName, QWidget *after) {
+        field.caption = labelBox(f, captionName);
+        nameAfter(field.box, field.caption);
+        grid->addWidget(field.caption, row, 0);
+        grid->addWidget(field.box, row, 1);
+        grid->addWidget(after, row, 2);
         ++row;
     };
-    addRow("TxtLblPipeSize", m_pipeSize, labelBox(f, "TxtLblSizeUnits2"));
-    addRow("TxtLblTaperAngle", m_taperAngle, angle);
-    addRow("TxtLblMeterSize", m_meterSize, labelBox(f, "TxtLbLSizeUnits"));
-    addRow("TxtLblFlow", m_flow, m_flowUnits);
-    addRow("TxtLblVelocity", m_velocity, labelBox(f, "TxtLblVelUnits"));
-    addRow("TxtLblReyolds", m_reynolds, m_regime);
+    addRow(ff.pipeSize, "TxtLblPipeSize", ff.pipeSizeUnit);
+    addRow(ff.taperAngle, "TxtLblTaperAngle", angle);
+    addRow(ff.meterSize, "TxtLblMeterSize", ff.meterSizeUnit);
+    addRow(ff.flow, "TxtLblFlow", ff.flowUnits);
+    addRow(ff.velocity, "TxtLblVelocity", ff.velocityUnit);
+    addRow(ff.reynolds, "TxtLblReyolds", ff.regime);
     // The regime is a result too: it takes the focus, and is read out with
     // the Reynolds number's caption. The flow unit list goes with the flow.
-    m_regime->setFocusPolicy(Qt::StrongFocus);
-    nameAfter(m_regime, control<QLineEdit>(f, QStringLiteral("TxtLblReyolds")), QStringLiteral("regime"));
-    nameAfter(m_flowUnits, control<QLineEdit>(f, QStringLiteral("TxtLblFlow")), QStringLiteral("unit"));
+    ff.regime->setFocusPolicy(Qt::StrongFocus);
+    nameAfter(ff.regime, ff.reynolds.caption, QStringLiteral("regime"));
+    nameAfter(ff.flowUnits, ff.flow.caption, QStringLiteral("unit"));
     grid->setColumnStretch(2, 1);
-    return f;
 }
 
-QGroupBox *Velocityfrm::buildFluidFrame(QWidget *parent)
+void Velocityfrm::buildFluidFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(parent, "Frame2");
+    FluidFrame &ff = m_fluid;
+    QGroupBox *f = ff.frame = frame(parent, "Frame2");
     auto *grid = frameGrid(f);
-    m_water = new QCheckBox(f);
-    m_water->setObjectName(QStringLiteral("ChkWater"));
-    m_water->setChecked(true); // water is the fluid a new screen starts with
-    m_otherFluid = new QCheckBox(f);
-    m_otherFluid->setObjectName(QStringLiteral("ChkOther"));
-    m_density = textBox(f, "TxtDensity");
-    m_viscosity = textBox(f, "TxtVisc");
-    grid->addWidget(m_water, 0, 0);
-    grid->addWidget(m_otherFluid, 0, 1);
-    QLineEdit *densityCaption = labelBox(f, "TxtLblDensity");
-    QLineEdit *viscosityCaption = labelBox(f, "TxtLblVisc");
-    nameAfter(m_density, densityCaption);
-    nameAfter(m_viscosity, viscosityCaption);
-    grid->addWidget(densityCaption, 1, 0);
-    grid->addWidget(m_density, 1, 1);
-    grid->addWidget(viscosityCaption, 2, 0);
-    grid->addWidget(m_viscosity, 2, 1);
+    ff.water = new QCheckBox(f);
+    ff.water->setObjectName(QStringLiteral("ChkWater"));
+    ff.water->setChecked(true); // water is the fluid a new screen starts with
+    ff.other = new QCheckBox(f);
+    ff.other->setObjectName(QStringLiteral("ChkOther"));
+    ff.density = {labelBox(f, "TxtLblDensity"), inputBox(f, "TxtDensity")};
+    ff.viscosity = {labelBox(f, "TxtLblVisc"), inputBox(f, "TxtVisc")};
+    grid->addWidget(ff.water, 0, 0);
+    grid->addWidget(ff.other, 0, 1);
+    int row = 1;
+    for (const Captioned &field : {ff.density, ff.viscosity}) {
+        nameAfter(field.box, field.caption);
+        grid->addWidget(field.caption, row, 0);
+        grid->addWidget(field.box, row++, 1);
+    }
     // A second caption of the viscosity box with the same text; one is enough
     // on screen, so it stays out of sight.
-    labelBox(f, "TxtLblViscosity")->hide();
+    ff.viscosityCaption2 = labelBox(f, "TxtLblViscosity");
+    ff.viscosityCaption2->hide();
     grid->setColumnStretch(2, 1);
-    return f;
 }
 
-QGroupBox *Velocityfrm::buildAccuracyFrame(QWidget *parent)
+void Velocityfrm::buildAccuracyFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(parent, "Frame3");
+    AccuracyFrame &af = m_accuracy;
+    QGroupBox *f = af.frame = frame(parent, "Frame3");
     auto *grid = frameGrid(f);
     // One row per meter type; the choice of type decides which row shows, so
     // the shown one always stands first. The standard the water meters are
     // judged by is named below.
-    const char *rows[][2] = {{"TxtLblAccurMagWW", "TxtAccurMagWW"},
-                             {"TxtLblAccurVeldrix", "TxtAccurVeldrix"},
-                             {"TxtLblAccurBrevilReal", "TxtAccurBrevilReal"},
-                             {"TxtLblAccurBrevil", "TxtAccurBrevil"}};
-    for (int i = 0; i < 4; ++i) {
-        QLineEdit *caption = labelBox(f, rows[i][0]);
-        QLineEdit *box = resultBox(f, rows[i][1]);
-        nameAfter(box, caption);
-        caption->hide();
-        box->hide();
-        grid->addWidget(caption, i, 0);
-        grid->addWidget(box, i, 1);
+    const std::pair<Captioned *, std::array<const char *, 2>> rows[] = {
+        {&af.prandel, {"TxtLblAccurMagWW", "TxtAccurMagWW"}},
+        {&af.veldrix, {"TxtLblAccurVeldrix", "TxtAccurVeldrix"}},
+        {&af.brevil, {"TxtLblAccurBrevilReal", "TxtAccurBrevilReal"}},
+        {&af.brevilStandard, {"TxtLblAccurBrevil", "TxtAccurBrevil"}}};
+    int row = 0;
+    for (const auto &[field, names] : rows) {
+        *field = {labelBox(f, names[0]), outputBox(f, names[1])};
+        nameAfter(field->box, field->caption);
+        setShown({field->caption, field->box}, false);
+        grid->addWidget(field->caption, row, 0);
+        grid->addWidget(field->box, row++, 1);
     }
-    QLabel *standard = label(f, "Label1", QStringLiteral(" CEN pr 14154 ISO4064"));
-    QLabel *to = label(f, "Label2");
-    standard->hide();
-    to->hide();
-    grid->addWidget(to, 4, 0);
-    grid->addWidget(standard, 4, 1, 1, 2);
+    af.byType[size_t(MeterType::Prandel)] = af.prandel;
+    af.byType[size_t(MeterType::VeldrixMains)] = af.veldrix;
+    af.byType[size_t(MeterType::Brevil)] = af.brevil;
+    af.byType[size_t(MeterType::VeldrixBattery)] = af.veldrix;
+    af.standard = label(f, "Label1", Presenter::standard());
+    af.accuracyTo = label(f, "Label2");
+    setShown({af.standard, af.accuracyTo}, false);
+    grid->addWidget(af.accuracyTo, row, 0);
+    grid->addWidget(af.standard, row, 1, 1, 2);
     grid->setColumnStretch(2, 1);
-    return f;
 }
 
-QGroupBox *Velocityfrm::buildPaybackFrame(QWidget *parent)
+void Velocityfrm::buildPaybackFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(parent, "Frame4");
+    PaybackFrame &pf = m_payback;
+    QGroupBox *f = pf.frame = frame(parent, "Frame4");
     auto *grid = frameGrid(f);
-    m_annualUsage = textBox(f, "TxtAnnualUsage");
-    m_meterPrice = textBox(f, "TxtMeterPrice");
-    m_currentAccuracy = textBox(f, "TxtCurrentMeterAccuracy");
-    m_waterCharge = textBox(f, "TxtWaterValue");
-    m_sewageCharge = textBox(f, "TxtSewageCharge");
-    const std::pair<const char *, QLineEdit *> inputs[] = {{"LblAnnualUsage", m_annualUsage},
-                                                           {"LblMeterprice", m_meterPrice},
-                                                           {"LblMeterAcc", m_currentAccuracy},
-                                                           {"LblWaterCharge", m_waterCharge},
-                                                           {"LbLSewageCharge", m_sewageCharge}};
+    pf.usage = inputBox(f, "TxtAnnualUsage");
+    pf.price = inputBox(f, "TxtMeterPrice");
+    pf.currentAccuracy = inputBox(f, "TxtCurrentMeterAccuracy");
+    pf.waterCharge = inputBox(f, "TxtWaterValue");
+    pf.sewageCharge = inputBox(f, "TxtSewageCharge");
+    const std::tuple<QLabel **, const char *, QLineEdit *> inputs[] = {
+        {&pf.usageCaption, "LblAnnualUsage", pf.usage},
+        {&pf.priceCaption, "LblMeterprice", pf.price},
+        {&pf.currentAccuracyCaption, "LblMeterAcc", pf.currentAccuracy},
+        {&pf.waterChargeCaption, "LblWaterCharge", pf.waterCharge},
+        {&pf.sewageChargeCaption, "LbLSewageCharge", pf.sewageCharge}};
     int row = 0;
-    for (const auto &[name, box] : inputs) {
-        QLabel *caption = label(f, name);
-        caption->setBuddy(box);
-        grid->addWidget(caption, row, 0);
+    for (const auto &[captionOf, name, box] : inputs) {
+        *captionOf = label(f, name);
+        (*captionOf)->setBuddy(box);
+        grid->addWidget(*captionOf, row, 0);
         grid->addWidget(box, row++, 1);
     }
     auto *supply = new QWidget(f);
     auto *supplyLayout = new QHBoxLayout(supply);
     supplyLayout->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 2; ++i) {
-        m_supply[size_t(i)] = new QRadioButton(supply);
-        m_supply[size_t(i)]->setObjectName(indexedName(u"Chkmains", i));
-        supplyLayout->addWidget(m_supply[size_t(i)]);
+        pf.supply[size_t(i)] = new QRadioButton(supply);
+        pf.supply[size_t(i)]->setObjectName(indexedName(u"Chkmains", i));
+        supplyLayout->addWidget(pf.supply[size_t(i)]);
     }
     supplyLayout->addStretch(1);
     grid->addWidget(supply, row++, 0, 1, 2);
     // Made after the supply options, so Tab meets them in the order they stand.
-    m_revenueLoss = resultBox(f, "TxtRevenueLoss");
-    m_payback = resultBox(f, "TxtPayBack");
-    m_paybackLabel = label(f, "LbLPayBack");
-    QLabel *lossCaption = label(f, "LblRevenueLoss");
-    lossCaption->setBuddy(m_revenueLoss);
-    m_paybackLabel->setBuddy(m_payback);
-    grid->addWidget(lossCaption, row, 0);
-    grid->addWidget(m_revenueLoss, row++, 1);
-    grid->addWidget(m_paybackLabel, row, 0);
-    grid->addWidget(m_payback, row, 1);
+    pf.revenueLoss = outputBox(f, "TxtRevenueLoss");
+    pf.payback = outputBox(f, "TxtPayBack");
+    pf.paybackCaption = label(f, "LbLPayBack");
+    pf.revenueLossCaption = label(f, "LblRevenueLoss");
+    pf.revenueLossCaption->setBuddy(pf.revenueLoss);
+    pf.paybackCaption->setBuddy(pf.payback);
+    grid->addWidget(pf.revenueLossCaption, row, 0);
+    grid->addWidget(pf.revenueLoss, row++, 1);
+    grid->addWidget(pf.paybackCaption, row, 0);
+    grid->addWidget(pf.payback, row, 1);
     grid->setColumnStretch(2, 1);
-    return f;
 }
 
-QGroupBox *Velocityfrm::buildPressureFrame(QWidget *parent)
+void Velocityfrm::buildPressureFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(parent, "Pressure", QStringLiteral("Pressure"));
+    PressureFrame &pf = m_pressure;
+    QGroupBox *f = pf.frame = frame(parent, "Pressure", QStringLiteral("Pressure"));
     auto *grid = frameGrid(f);
-    m_pressMillibar = resultBox(f, "TxtPressMeter");
-    m_pressBar = resultBox(f, "TxtPressMeterbars");
-    m_pressPsi = resultBox(f, "TxtPressMeterPsi");
+    pf.millibar.box = outputBox(f, "TxtPressMeter");
+    pf.bar.box = outputBox(f, "TxtPressMeterbars");
+    pf.psi.box = outputBox(f, "TxtPressMeterPsi");
     // The loss in three units side by side, under its caption.
-    grid->addWidget(labelBox(f, "TxtLblPressMeter"), 0, 0, 1, 6);
-    const std::pair<QLineEdit *, const char *> units[] = {
-        {m_pressMillibar, "Txtlblmb"}, {m_pressBar, "Txtlblbars"}, {m_pressPsi, "Txtlblpsi"}};
+    pf.caption = labelBox(f, "TxtLblPressMeter");
+    grid->addWidget(pf.caption, 0, 0, 1, 6);
+    const std::pair<Captioned *, const char *> units[] = {
+        {&pf.millibar, "Txtlblmb"}, {&pf.bar, "Txtlblbars"}, {&pf.psi, "Txtlblpsi"}};
     int column = 0;
-    for (const auto &[box, unit] : units) {
-        grid->addWidget(box, 1, column++);
-        grid->addWidget(labelBox(f, unit), 1, column++);
+    for (const auto &[field, unit] : units) {
+        field->caption = labelBox(f, unit);
+        grid->addWidget(field->box, 1, column++);
+        grid->addWidget(field->caption, 1, column++);
     }
     grid->setColumnStretch(6, 1);
-    return f;
 }
 
-QGroupBox *Velocityfrm::buildSizeFrame(QWidget *parent)
+void Velocityfrm::buildSizeFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(parent, "SizeFrame");
+    SizeFrame &sf = m_size;
+    QGroupBox *f = sf.frame = frame(parent, "SizeFrame");
     auto *grid = frameGrid(f);
-    grid->addWidget(label(f, "LbLPressureforSize"), 0, 0, 1, 5);
-    grid->addWidget(label(f, "Label7", QStringLiteral("Veldrix/Brevil")), 1, 3);
-    grid->addWidget(label(f, "Label6", QStringLiteral("Prandel")), 1, 4);
-    // Rows in the order the sizes are listed: maximum, minimum, 1, 2, 3 m/s.
-    const char *names[][5] = {{"TxtLblMaxSize", "TxtMaxSize", "TxtLblsize", "Text1", "TxtPresMag1"},
-                              {"TxtLblMinSize", "TxTMinSize", "Txtlblsize2", "Text2", "TxtPressMag2"},
-                              {"TxtLBL1ms", "Txt1ms", "Txtlblsize3", "Text3", "TxtPressMag3"},
-                              {"TxtLbl2ms", "Txt2ms", "Txtlblsize4", "Text4", "TxtPressMag4"},
-                              {"TxtLbl3ms", "Txt3ms", "Txtlblsize5", "Text5", "TxtPressMag5"}};
-    for (int i = 0; i < 5; ++i) {
-        const int row = i + 2;
-        QLineEdit *caption = labelBox(f, names[i][0]);
-        grid->addWidget(caption, row, 0);
-        m_sizes[size_t(i)] = resultBox(f, names[i][1]);
-        grid->addWidget(m_sizes[size_t(i)], row, 1);
-        grid->addWidget(labelBox(f, names[i][2]), row, 2);
-        m_sizeLosses[size_t(i)] = resultBox(f, names[i][3]);
-        grid->addWidget(m_sizeLosses[size_t(i)], row, 3);
-        m_prandelLosses[size_t(i)] = resultBox(f, names[i][4]);
-        grid->addWidget(m_prandelLosses[size_t(i)], row, 4);
-        nameAfter(m_sizes[size_t(i)], caption);
-        nameAfter(m_sizeLosses[size_t(i)], caption, QStringLiteral("Veldrix/Brevil"));
-        nameAfter(m_prandelLosses[size_t(i)], caption, QStringLiteral("Prandel"));
+    sf.heading = label(f, "LbLPressureforSize");
+    grid->addWidget(sf.heading, 0, 0, 1, 5);
+    grid->addWidget(label(f, "Label7", Presenter::reducedBoreColumn()), 1, 3);
+    grid->addWidget(label(f, "Label6", Presenter::fullBoreColumn()), 1, 4);
+    // Rows in the order the sizes are listed: largest, smallest, 1, 2, 3 m/s.
+    const char *names[kProposals][5] = {{"TxtLblMaxSize", "TxtMaxSize", "TxtLblsize", "Text1", "TxtPresMag1"},
+                                        {"TxtLblMinSize", "TxTMinSize", "Txtlblsize2", "Text2", "TxtPressMag2"},
+                                        {"TxtLBL1ms", "Txt1ms", "Txtlblsize3", "Text3", "TxtPressMag3"},
+                                        {"TxtLbl2ms", "Txt2ms", "Txtlblsize4", "Text4", "TxtPressMag4"},
+                                        {"TxtLbl3ms", "Txt3ms", "Txtlblsize5", "Text5", "TxtPressMag5"}};
+    for (size_t i = 0; i < kProposals; ++i) {
+        const int row = int(i) + 2;
+        Captioned &size = sf.sizes[i];
+        size = {labelBox(f, names[i][0]), outputBox(f, names[i][1])};
+        sf.units[i] = labelBox(f, names[i][2]);
+        sf.losses[i] = outputBox(f, names[i][3]);
+        sf.fullBoreLosses[i] = outputBox(f, names[i][4]);
+        grid->addWidget(size.caption, row, 0);
+        grid->addWidget(size.box, row, 1);
+        grid->addWidget(sf.units[i], row, 2);
+        grid->addWidget(sf.losses[i], row, 3);
+        grid->addWidget(sf.fullBoreLosses[i], row, 4);
+        nameAfter(size.box, size.caption);
+        nameAfter(sf.losses[i], size.caption, Presenter::reducedBoreColumn());
+        nameAfter(sf.fullBoreLosses[i], size.caption, Presenter::fullBoreColumn());
     }
     grid->setColumnStretch(5, 1);
-    return f;
 }
 
-QGroupBox *Velocityfrm::buildMeterTypeFrame(QWidget *parent)
+void Velocityfrm::buildMeterTypeFrame(QWidget *parent)
 {
-    QGroupBox *f = frame(parent, "FrameMeterType");
+    QGroupBox *f = m_meterTypes.frame = frame(parent, "FrameMeterType");
     auto *layout = new QHBoxLayout(f);
-    const char *captions[] = {"Prandel", "Veldrix Mains", "Brevil", "Veldrix Battery"};
-    for (int i = 0; i < 4; ++i) {
-        m_meterType[size_t(i)] = new QRadioButton(QLatin1String(captions[i]), f);
-        m_meterType[size_t(i)]->setObjectName(indexedName(u"OptMeterType", i));
-        layout->addWidget(m_meterType[size_t(i)]);
+    for (int i = 0; i < kMeterTypes; ++i) {
+        QRadioButton *option = new QRadioButton(Presenter::meterTypeName(MeterType(i)), f);
+        option->setObjectName(indexedName(u"OptMeterType", i));
+        layout->addWidget(option);
+        m_meterTypes.options[size_t(i)] = option;
     }
     layout->addStretch(1);
-    return f;
+}
+
+QList<QWidget *> Velocityfrm::widgetsOf(ScreenPart part) const
+{
+    switch (part) {
+    case ScreenPart::FluidFrame:
+        return {m_fluid.frame};
+    case ScreenPart::AccuracyFrame:
+        return {m_accuracy.frame};
+    case ScreenPart::PaybackFrame:
+        return {m_payback.frame};
+    case ScreenPart::PressureFrame:
+        return {m_pressure.frame};
+    case ScreenPart::SizeFrame:
+        return {m_size.frame};
+    case ScreenPart::MeterTypeFrame:
+        return {m_meterTypes.frame};
+    case ScreenPart::PipeAndAngle:
+        return {m_flow.pipeSize.caption, m_flow.pipeSize.box, m_flow.pipeSizeUnit, m_flow.taperAngle.caption,
+                m_flow.taperAngle.box, m_flow.angleSketch, m_flow.angleLine};
+    case ScreenPart::MeterSizeRow:
+        return {m_flow.meterSize.caption, m_flow.meterSize.box, m_flow.meterSizeUnit};
+    case ScreenPart::VelocityRow:
+        return {m_flow.velocity.caption, m_flow.velocity.box, m_flow.velocityUnit};
+    case ScreenPart::OtherFluidChoice:
+        return {m_fluid.other};
+    }
+    return {};
 }
 
 // ---------------------------------------------------------------- wiring
 
 void Velocityfrm::wire()
 {
-    ev::onChange(m_flow, [this] {
+    const FlowFrame &ff = m_flow;
+    ev::onChange(ff.flow.box, [this] {
         trace(QStringLiteral("TxtFlow changed"));
         flowChanged(true, true);
     });
-    ev::onType(m_flowUnits, [this] {
+    ev::onType(ff.flowUnits, [this] {
         trace(QStringLiteral("CmboFlowUnits typed"));
         flowChanged(false, true);
     });
-    ev::onChoose(m_flowUnits, [this] {
+    ev::onChoose(ff.flowUnits, [this] {
         trace(QStringLiteral("CmboFlowUnits chosen"));
         flowChanged(false, false);
     });
-    ev::onFocusLost(m_flowUnits, [this] {
+    ev::onFocusLost(ff.flowUnits, [this] {
         trace(QStringLiteral("CmboFlowUnits lost focus"));
-        fullRecalculation();
+        m_calc.fullRecalculation();
     });
-    ev::onChange(m_meterSize, [this] {
+    ev::onChange(ff.meterSize.box, [this] {
         trace(QStringLiteral("TxtMeterSize changed"));
-        fullRecalculation();
-        paybackCalculation();
+        m_calc.changed(Box::MeterSize);
     });
-    ev::onMouseDown(m_meterSize, [this] {
+    ev::onMouseDown(ff.meterSize.box, [this] {
         trace(QStringLiteral("TxtMeterSize clicked"));
-        shared().annualUsageTyped = false;
-        paybackCalculation();
+        m_calc.meterSizeClicked();
     });
-    for (const auto &[box, name] : {std::pair(m_taperAngle, "TxtTaperAngle"), std::pair(m_density, "TxtDensity"),
-                                    std::pair(m_viscosity, "TxtVisc")}) {
-        const QString step = QLatin1String(name) + QStringLiteral(" changed");
-        ev::onChange(box, [this, step] {
+    // The boxes the calculator also writes run what it says their change runs.
+    for (Box written : {Box::TaperAngle, Box::Velocity, Box::AnnualUsage}) {
+        const QString step = box(written)->objectName() + QStringLiteral(" changed");
+        ev::onChange(box(written), [this, step, written] {
             trace(step);
-            fullRecalculation();
+            m_calc.changed(written);
         });
     }
-    for (QLineEdit *box : {m_velocity, m_currentAccuracy, m_annualUsage, m_meterPrice, m_waterCharge,
-                           m_sewageCharge}) {
-        const QString step = box->objectName() + QStringLiteral(" changed");
-        ev::onChange(box, [this, step] {
+    for (QLineEdit *fluid : {m_fluid.density.box, m_fluid.viscosity.box}) {
+        const QString step = fluid->objectName() + QStringLiteral(" changed");
+        ev::onChange(fluid, [this, step] {
             trace(step);
-            paybackCalculation();
+            m_calc.fullRecalculation();
         });
     }
-    ev::onFocusLost(m_currentAccuracy, [this] {
+    const PaybackFrame &pf = m_payback;
+    for (QLineEdit *charge : {pf.currentAccuracy, pf.price, pf.waterCharge, pf.sewageCharge}) {
+        const QString step = charge->objectName() + QStringLiteral(" changed");
+        ev::onChange(charge, [this, step] {
+            trace(step);
+            m_calc.payback();
+        });
+    }
+    ev::onFocusLost(pf.currentAccuracy, [this] {
         trace(QStringLiteral("TxtCurrentMeterAccuracy lost focus"));
-        paybackCalculation();
+        m_calc.payback();
     });
-    for (QRadioButton *option : m_supply) {
+    for (QRadioButton *option : pf.supply) {
         ev::onClick(option, [this] {
             trace(QStringLiteral("Chkmains clicked"));
-            paybackCalculation();
+            m_calc.payback();
         });
     }
-    ev::onMouseDown(m_annualUsage, [this] {
+    ev::onMouseDown(pf.usage, [this] {
         trace(QStringLiteral("TxtAnnualUsage clicked"));
-        shared().annualUsageTyped = true;
+        m_calc.annualUsageClicked();
     });
-    ev::onClick(m_water, [this] { chooseWater(); });
-    ev::onClick(m_otherFluid, [this] { chooseOtherFluid(); });
-    for (QRadioButton *option : m_meterType)
+    ev::onClick(m_fluid.water, [this] { chooseWater(); });
+    ev::onClick(m_fluid.other, [this] { chooseOtherFluid(); });
+    for (QRadioButton *option : m_meterTypes.options) {
         ev::onClick(option, [this] { chooseMeterType(); });
+        // A type shown selected when the screen opens (the program's choice
+        // from an earlier opening) is chosen again by a click on it, which
+        // brings up its accuracy.
+        QObject::connect(option, &QAbstractButton::clicked, this, [this, option] {
+            if (option->isChecked() && m_accuracy.frame->isHidden() && toolView(tool()).accuracyOnChoice)
+                chooseMeterType();
+        });
+    }
     enablePrinting(this, m_print, m_app);
 
     // Enter moves the focus along the order the inputs are usually filled in.
     const std::pair<QLineEdit *, QWidget *> enterChain[] = {
-        {m_meterSize, m_flow},           {m_flow, m_flowUnits},
-        {m_pipeSize, m_taperAngle},      {m_taperAngle, m_meterSize},
-        {m_annualUsage, m_meterPrice},   {m_meterPrice, m_currentAccuracy},
-        {m_currentAccuracy, m_waterCharge}, {m_waterCharge, m_sewageCharge}};
+        {ff.meterSize.box, ff.flow.box},        {ff.flow.box, ff.flowUnits},
+        {ff.pipeSize.box, ff.taperAngle.box},   {ff.taperAngle.box, ff.meterSize.box},
+        {pf.usage, pf.price},                   {pf.price, pf.currentAccuracy},
+        {pf.currentAccuracy, pf.waterCharge},   {pf.waterCharge, pf.sewageCharge}};
     for (const auto &[from, to] : enterChain) {
         QWidget *next = to;
         ev::onEnter(from, [next] { next->setFocus(Qt::TabFocusReason); });
@@ -531,222 +583,210 @@ void Velocityfrm::wire()
 
 // ---------------------------------------------------------------- loading
 
+void Velocityfrm::showTool(const ToolView &view)
+{
+    for (int i = 0; i < kScreenParts; ++i) {
+        const ScreenPart part = ScreenPart(i);
+        for (QWidget *w : widgetsOf(part))
+            w->setVisible(view.shown.has(part));
+    }
+    caption(m_title, m_app.slot(view.title));
+}
+
 void Velocityfrm::load()
 {
     const AppState &a = m_app;
-    auto box = [this](const char *name) { return control<QLineEdit>(this, QLatin1String(name)); };
-    auto lbl = [this](const char *name) { return control<QLabel>(this, QLatin1String(name)); };
-    auto pic = [this](const char *name) { return control<QWidget>(this, QLatin1String(name)); };
-    QLineEdit *title = box("TxtTitle");
-    const QList<QLineEdit *> paybackFields = {m_annualUsage, m_meterPrice, m_currentAccuracy, m_waterCharge,
-                                              m_sewageCharge, m_revenueLoss, m_payback};
-    const QList<QWidget *> pipeAndAngle = {box("TxtLblPipeSize"), m_pipeSize, box("TxtLblSizeUnits2"),
-                                           box("TxtLblTaperAngle"), m_taperAngle, pic("PicAngle"),
-                                           pic("LinAngle")};
+    const ToolView &view = toolView(tool());
+    // What the tool shows.
+    showTool(view);
 
-    // 1. The velocity tool.
-    if (a.velocityMode) {
-        m_frameAccuracy->hide();
-        caption(box("TxtLblAccurBrevil"), QStringLiteral("Brevil to CEN pr 14154 ISO4064"));
-        caption(box("TxtLblAccurBrevilReal"), QStringLiteral("Brevil "));
-        caption(box("TxtLblAccurVeldrix"), QStringLiteral("Veldrix"));
-        for (const char *name : {"TxtAccurBrevil", "TxtAccurBrevilReal", "TxtAccurVeldrix"})
-            box(name)->clear();
-        for (const char *name : {"TxtLblAccurVeldrix", "TxtAccurVeldrix", "TxtLblAccurMagWW", "TxtAccurMagWW",
-                                 "TxtLblAccurBrevil", "TxtAccurBrevil"})
-            box(name)->hide();
-        m_meterType[1]->setText(QStringLiteral("Veldrix ") + a.slot(146));
-        m_meterType[3]->setText(QStringLiteral("Veldrix ") + a.slot(147));
-        m_framePressure->hide();
-        m_frameSize->hide();
-        for (QWidget *w : pipeAndAngle)
-            w->hide();
-        m_velocity->clear();
-        for (QLineEdit *field : paybackFields)
-            field->clear();
-        caption(title, a.slot(12));
-        m_framePayback->setTitle(a.slot(140));
-        const char *paybackLabels[] = {"LblAnnualUsage", "LblMeterprice", "LblMeterAcc", "LblWaterCharge",
-                                       "LbLSewageCharge"};
-        for (int i = 0; i < 5; ++i)
-            lbl(paybackLabels[i])->setText(a.slot(141 + i));
-        m_supply[0]->setText(a.slot(146));
-        m_supply[1]->setText(a.slot(147));
-        lbl("LblRevenueLoss")->setText(a.slot(148));
-        m_paybackLabel->setText(a.slot(149));
-        m_frameMeterType->show();
-        for (QLineEdit *result : m_sizeLosses)
-            result->clear();
-        m_otherFluid->show();
+    // Captions every tool shares. The volume of the payback figures is cubic
+    // metres, or thousands of US gallons on the imperial screen.
+    setWindowTitle(a.slot(Txt::SuiteName) + QStringLiteral("  ") + a.slot(Txt::Velocity));
+    ev::setComboText(m_flow.flowUnits, a.slot(Txt::FlowUnitsPrompt));
+    caption(m_flow.meterSize.caption, a.slot(Txt::MeterSize));
+    caption(m_flow.pipeSize.caption, a.slot(Txt::PipeSize));
+    caption(m_flow.taperAngle.caption, a.slot(Txt::TaperAngle));
+    caption(m_flow.flow.caption, a.slot(Txt::FlowRate));
+    caption(m_flow.velocity.caption, a.slot(Txt::Velocity));
+    caption(m_flow.reynolds.caption, a.slot(Txt::ReynoldsNumber));
+    caption(m_flow.velocityUnit, a.slot(a.metric ? Txt::MetresPerSecond : Txt::FeetPerSecond));
+    const QString sizeUnit = a.slot(a.metric ? Txt::Millimetres : Txt::Inches);
+    for (QLineEdit *unit : {m_flow.meterSizeUnit, m_flow.pipeSizeUnit})
+        caption(unit, sizeUnit);
+    for (QLineEdit *unit : m_size.units)
+        caption(unit, sizeUnit);
+
+    m_fluid.frame->setTitle(a.slot(Txt::Fluid));
+    m_fluid.water->setText(a.slot(Txt::Water));
+    m_fluid.other->setText(a.slot(Txt::OtherFluid));
+
+    m_accuracy.frame->setTitle(a.slot(Txt::Accuracy));
+    for (MeterType type : {MeterType::Prandel, MeterType::VeldrixMains, MeterType::Brevil})
+        caption(m_accuracy.byType[size_t(type)].caption, m_calc.presenter().accuracyCaption(type));
+    caption(m_accuracy.brevilStandard.caption, Presenter::brevilToStandard());
+    m_accuracy.accuracyTo->setText(a.slot(Txt::AccuracyTo));
+    if (view.supplyInOptionNames) {
+        for (MeterType type : {MeterType::VeldrixMains, MeterType::VeldrixBattery})
+            m_meterTypes.options[size_t(type)]->setText(m_calc.presenter().meterTypeCaption(type));
     }
-    // 2. The payback frame instead of the fluid, with the volume unit of the
-    //    annual usage and of the charges.
-    if (!a.paybackMode) {
-        m_framePayback->hide();
-        m_frameFluid->show();
-    } else {
-        m_frameFluid->hide();
-        m_frameAccuracy->hide();
-        m_framePayback->show();
-        m_framePayback->setTitle(a.slot(140));
-        caption(title, a.slot(140));
-        m_frameMeterType->hide();
-        lbl("LblAnnualUsage")->setText(a.slot(141) + (a.metric ? QStringLiteral(" (m3)") : QStringLiteral(" (kUSGalls)")));
-        lbl("LblWaterCharge")->setText(a.slot(144) + (a.metric ? QStringLiteral(" / m3") : QStringLiteral(" / kUSGalls")));
-        lbl("LbLSewageCharge")->setText(a.slot(145) + (a.metric ? QStringLiteral(" / m3") : QStringLiteral("  / kUSGalls")));
+
+    const PaybackFrame &pf = m_payback;
+    m_payback.frame->setTitle(a.slot(Txt::VeldrixPayback));
+    pf.usageCaption->setText(a.slot(Txt::AnnualUsage) + (a.metric ? QStringLiteral(" (m3)") : QStringLiteral(" (kUSGalls)")));
+    pf.priceCaption->setText(a.slot(Txt::MeterPrice));
+    pf.currentAccuracyCaption->setText(a.slot(Txt::ExistingMeterAccuracy));
+    pf.waterChargeCaption->setText(a.slot(Txt::WaterCharge) + (a.metric ? QStringLiteral(" / m3") : QStringLiteral(" / kUSGalls")));
+    pf.sewageChargeCaption->setText(a.slot(Txt::SewageCharge) + (a.metric ? QStringLiteral(" / m3") : QStringLiteral("  / kUSGalls")));
+    pf.supply[0]->setText(a.slot(Txt::Mains));
+    pf.supply[1]->setText(a.slot(Txt::Battery));
+    pf.revenueLossCaption->setText(a.slot(Txt::RevenueLoss));
+    pf.paybackCaption->setText(a.slot(Txt::PaybackYears));
+
+    caption(m_pressure.caption, a.slot(Txt::PressureLoss));
+    caption(m_pressure.millibar.caption, a.slot(Txt::Millibar));
+    caption(m_pressure.bar.caption, a.slot(Txt::Bar));
+    caption(m_pressure.psi.caption, a.slot(Txt::Psi));
+    for (const Captioned *unit : {&m_pressure.millibar, &m_pressure.bar, &m_pressure.psi})
+        unit->box->setAccessibleName(a.slot(Txt::PressureLoss) + QStringLiteral(", ") + unit->caption->text());
+
+    m_size.heading->setText(a.slot(Txt::PressureLoss) + u' ' + a.slot(Txt::Bar) + QStringLiteral(" (")
+                            + a.slot(Txt::Water) + u')');
+    caption(m_size.sizes[0].caption, a.slot(Txt::MaximumSize));
+    caption(m_size.sizes[1].caption, a.slot(Txt::MinimumSize));
+    const char *steps[] = {" 1m/s", " 2m/s", " 3m/s"};
+    const char *imperialSteps[] = {" 3 ft/s", " 6 ft/s", " 9 ft/s"};
+    for (size_t i = 0; i < 3; ++i)
+        caption(m_size.sizes[i + 2].caption, a.slot(Txt::SizeAt) + QLatin1String(a.metric ? steps[i] : imperialSteps[i]));
+
+    // The flow units under their prompt (adding the names does not change the
+    // text the box shows).
+    QComboBox *units = m_flow.flowUnits;
+    const QString prompt = units->currentText();
+    units->addItems(flowUnitNames(a.texts));
+    units->setCurrentIndex(-1);
+    units->setEditText(prompt);
+    units->lineEdit()->setCursorPosition(0);
+    // Water, the fluid a new screen starts with.
+    m_fluid.viscosity.box->setText(Presenter::waterViscosity());
+    m_fluid.density.box->setText(Presenter::waterDensity());
+    caption(m_fluid.viscosity.caption, a.slot(Txt::ViscosityCentipoise));
+    caption(m_fluid.viscosityCaption2, a.slot(Txt::ViscosityCentipoise));
+    caption(m_fluid.density.caption, a.slot(Txt::DensityKgPerM3));
+    enableFluidFigures(false);
+    m_accuracy.prandel.box->setText(QStringLiteral(" "));
+
+    // The first field to fill in for the tool.
+    switch (view.focus) {
+    case FirstField::MeterSize:
+        m_flow.meterSize.box->setFocus();
+        break;
+    case FirstField::MeterType:
+        m_meterTypes.options[0]->setFocus();
+        break;
+    case FirstField::Flow:
+        m_flow.flow.box->setFocus();
+        break;
     }
-    // 3. The pressure loss tool.
-    if (a.pressureLossMode) {
-        m_framePressure->show();
-        m_frameAccuracy->hide();
-        m_frameSize->hide();
-        for (QWidget *w : pipeAndAngle)
-            w->show();
-        m_velocity->clear();
-        caption(title, a.slot(54));
-        m_otherFluid->hide();
-    }
-    // 4. The meter size tool.
-    if (a.meterSizeMode) {
-        m_framePressure->hide();
-        m_frameSize->show();
-        lbl("LbLPressureforSize")->setText(a.slot(54) + u' ' + a.slot(56) + QStringLiteral(" (") + a.slot(60) + u')');
-        m_sizeLosses[0]->clear();
-        const QList<QWidget *> notSized = {box("TxtLblPipeSize"), m_pipeSize, box("TxtLblSizeUnits2"),
-                                           box("TxtLblMeterSize"), m_meterSize, box("TxtLbLSizeUnits"),
-                                           m_frameFluid, m_frameAccuracy, box("TxtLblTaperAngle"), m_taperAngle,
-                                           m_velocity, box("TxtLblVelocity"), box("TxtLblVelUnits")};
-        for (QWidget *w : notSized)
-            w->hide();
-        caption(box("TxtLblMaxSize"), a.slot(69));
-        caption(box("TxtLblMinSize"), a.slot(70));
-        const char *steps[] = {"TxtLBL1ms", "TxtLbl2ms", "TxtLbl3ms"};
-        const char *metricSteps[] = {" 1m/s", " 2m/s", " 3m/s"};
-        const char *imperialSteps[] = {" 3 ft/s", " 6 ft/s", " 9 ft/s"};
-        for (int i = 0; i < 3; ++i)
-            caption(box(steps[i]), a.slot(66) + QLatin1String(a.metric ? metricSteps[i] : imperialSteps[i]));
-        pic("PicAngle")->hide();
-        pic("LinAngle")->hide();
-        caption(title, a.slot(64));
-        m_frameMeterType->hide();
-    }
-    // 5. Captions of every tool.
-    setWindowTitle(a.slot(1) + QStringLiteral("  ") + a.slot(12));
-    ev::setComboText(m_flowUnits, a.slot(11));
-    caption(box("TxtLblMeterSize"), a.slot(15));
-    caption(box("TxtLblPipeSize"), a.slot(53));
-    caption(box("TxtLblTaperAngle"), a.slot(72));
-    caption(box("TxtLblFlow"), a.slot(14));
-    caption(box("TxtLblVelocity"), a.slot(12));
-    caption(box("TxtLblReyolds"), a.slot(37));
-    m_frameFluid->setTitle(a.slot(58));
-    m_frameAccuracy->setTitle(a.slot(59));
-    lbl("Label2")->setText(a.slot(151));
-    m_water->setText(a.slot(60));
-    m_otherFluid->setText(a.slot(61));
-    // 6. Units of velocity and size.
-    caption(box("TxtLblVelUnits"), a.slot(a.metric ? 13 : 44));
-    for (const char *name : {"TxtLbLSizeUnits", "TxtLblSizeUnits2", "TxtLblsize", "Txtlblsize2", "Txtlblsize3",
-                             "Txtlblsize4", "Txtlblsize5"})
-        caption(box(name), a.slot(a.metric ? 20 : 43));
-    // 7. Empty inputs, and the flow units under the prompt (adding the names
-    //    does not change the text the box shows).
-    m_meterSize->clear();
-    m_flow->clear();
-    const QString prompt = m_flowUnits->currentText();
-    m_flowUnits->addItems(sizing::flowUnitNames(a.texts));
-    m_flowUnits->setCurrentIndex(-1);
-    m_flowUnits->setEditText(prompt);
-    m_flowUnits->lineEdit()->setCursorPosition(0);
-    // 8. Water, the fluid a new screen starts with.
-    m_viscosity->setText(QStringLiteral("1.0019"));
-    m_density->setText(QStringLiteral("1000"));
-    caption(box("TxtLblViscosity"), a.slot(45));
-    caption(box("TxtLblVisc"), a.slot(45));
-    caption(box("TxtLblDensity"), a.slot(46));
-    const QList<QWidget *> fluidFields = {box("TxtLblVisc"), m_viscosity, box("TxtLblDensity"), m_density};
-    for (QWidget *w : fluidFields)
-        w->setEnabled(false);
-    // 9. The Prandel accuracy caption.
-    caption(box("TxtLblAccurMagWW"), a.slot(24) + u' ' + a.slot(48));
-    box("TxtAccurMagWW")->setText(QStringLiteral(" "));
-    // 10. Pressure captions and empty pressure inputs and results.
-    caption(box("TxtLblPressMeter"), a.slot(54));
-    caption(box("Txtlblmb"), a.slot(55));
-    caption(box("Txtlblbars"), a.slot(56));
-    caption(box("Txtlblpsi"), a.slot(57));
-    for (QLineEdit *field : {m_pipeSize, m_pressMillibar, m_pressBar, m_pressPsi, m_taperAngle})
-        field->clear();
-    m_pressMillibar->setAccessibleName(a.slot(54) + QStringLiteral(", ") + a.slot(55));
-    m_pressBar->setAccessibleName(a.slot(54) + QStringLiteral(", ") + a.slot(56));
-    m_pressPsi->setAccessibleName(a.slot(54) + QStringLiteral(", ") + a.slot(57));
-    // 11. The first field to fill in for the tool.
-    if (a.velocityMode)
-        m_meterSize->setFocus();
-    else if (a.pressureLossMode)
-        m_meterType[0]->setFocus();
-    else if (a.meterSizeMode)
-        m_flow->setFocus();
 
     // A meter type chosen on an earlier opening is still the program's choice:
-    // show it selected, with its accuracy, where the options are offered.
-    const int chosen = int(shared().meterType);
-    if (chosen >= 0 && !m_frameMeterType->isHidden())
-        m_meterType[size_t(chosen)]->setChecked(true);
+    // show it selected, and worked out, where the options are offered. Its
+    // accuracy stays out of sight until the user chooses a type in this
+    // opening.
+    const MeterType chosen = m_calc.model().shared().meterType;
+    if (chosen != MeterType::None && view.shown.has(ScreenPart::MeterTypeFrame))
+        m_meterTypes.options[size_t(chosen)]->setChecked(true);
+    m_accuracy.frame->hide();
+}
+
+// ---------------------------------------------------------------- inputs
+
+InputTexts Velocityfrm::inputs() const
+{
+    const FlowFrame &ff = m_flow;
+    InputTexts t;
+    t.tool = tool();
+    t.metric = m_app.metric;
+    t.flow = ff.flow.box->text();
+    t.unit = ff.flowUnits->currentText();
+    t.meterSize = ff.meterSize.box->text();
+    t.pipeSize = ff.pipeSize.box->text();
+    t.taperAngle = ff.taperAngle.box->text();
+    t.fluid = m_fluid.water->isChecked() ? Fluid::Water : m_fluid.other->isChecked() ? Fluid::Other : Fluid::Neither;
+    t.density = m_fluid.density.box->text();
+    t.viscosity = m_fluid.viscosity.box->text();
+    t.checkedMeterType = checkedMeterType();
+    return t;
+}
+
+PaybackTexts Velocityfrm::paybackInputs() const
+{
+    const PaybackFrame &pf = m_payback;
+    PaybackTexts t;
+    t.metric = m_app.metric;
+    t.supply = pf.supply[0]->isChecked() ? Supply::Mains : pf.supply[1]->isChecked() ? Supply::Battery : Supply::None;
+    t.annualUsage = pf.usage->text();
+    t.meterPrice = pf.price->text();
+    t.currentAccuracy = pf.currentAccuracy->text();
+    t.waterCharge = pf.waterCharge->text();
+    t.sewageCharge = pf.sewageCharge->text();
+    return t;
+}
+
+MeterType Velocityfrm::checkedMeterType() const
+{
+    for (int i = 0; i < kMeterTypes; ++i) {
+        if (m_meterTypes.options[size_t(i)]->isChecked())
+            return MeterType(i);
+    }
+    return MeterType::None;
 }
 
 // ---------------------------------------------------------------- handlers
 
-void Velocityfrm::flowChanged(bool typedFlow, bool clearsAnnualUsage)
+void Velocityfrm::flowChanged(bool typedFlow, bool forgetTypedUsage)
 {
-    if (m_app.meterSizeMode) {
-        sizeChain();
-        return;
-    }
-    if (typedFlow && m_flow->palette().color(QPalette::Text) != Qt::black)
-        setTextColour(m_flow, Qt::black);
-    fullRecalculation();
-    if (clearsAnnualUsage)
-        shared().annualUsageTyped = false;
-    paybackCalculation();
+    QLineEdit *flow = m_flow.flow.box;
+    if (typedFlow && tool() != VelocityTool::MeterSize && flow->palette().color(QPalette::Text) != Qt::black)
+        setTextColour(flow, Qt::black);
+    m_calc.flowChanged(forgetTypedUsage);
 }
 
+// The two fluid boxes act as a pair: ticking or clearing one sets the other
+// (whose own handler then runs first), water brings its own figures and
+// another fluid asks for them.
 void Velocityfrm::chooseWater()
 {
     trace(QStringLiteral("ChkWater clicked"));
-    const QList<QWidget *> fields = {control<QLineEdit>(this, QStringLiteral("TxtLblVisc")), m_viscosity,
-                                     control<QLineEdit>(this, QStringLiteral("TxtLblDensity")), m_density};
-    if (m_water->isChecked()) {
-        m_otherFluid->setChecked(false);
-        m_viscosity->setText(QStringLiteral("1.0019"));
-        m_density->setText(QStringLiteral("1000"));
-        for (QWidget *w : fields)
-            w->setEnabled(false);
-    } else {
-        m_otherFluid->setChecked(true);
-        for (QWidget *w : fields)
-            w->setEnabled(true);
+    const bool water = m_fluid.water->isChecked();
+    m_fluid.other->setChecked(!water);
+    if (water) {
+        m_fluid.viscosity.box->setText(Presenter::waterViscosity());
+        m_fluid.density.box->setText(Presenter::waterDensity());
     }
-    fullRecalculation();
+    enableFluidFigures(!water);
+    m_calc.fullRecalculation();
 }
 
 void Velocityfrm::chooseOtherFluid()
 {
     trace(QStringLiteral("ChkOther clicked"));
-    const QList<QWidget *> fields = {control<QLineEdit>(this, QStringLiteral("TxtLblVisc")), m_viscosity,
-                                     control<QLineEdit>(this, QStringLiteral("TxtLblDensity")), m_density};
-    if (!m_otherFluid->isChecked()) {
-        m_water->setChecked(true);
-        for (QWidget *w : fields)
-            w->setEnabled(false);
-    } else {
-        m_water->setChecked(false);
-        for (QWidget *w : fields)
-            w->setEnabled(true);
-        m_viscosity->clear();
-        m_density->clear();
+    const bool other = m_fluid.other->isChecked();
+    m_fluid.water->setChecked(!other);
+    enableFluidFigures(other);
+    if (other) {
+        m_fluid.viscosity.box->clear();
+        m_fluid.density.box->clear();
     }
-    fullRecalculation();
+    m_calc.fullRecalculation();
+}
+
+void Velocityfrm::enableFluidFigures(bool enabled)
+{
+    for (const Captioned &field : {m_fluid.viscosity, m_fluid.density}) {
+        field.caption->setEnabled(enabled);
+        field.box->setEnabled(enabled);
+    }
 }
 
 // Which result boxes of the accuracy frame show is rebuilt from scratch on
@@ -754,227 +794,103 @@ void Velocityfrm::chooseOtherFluid()
 void Velocityfrm::chooseMeterType()
 {
     trace(QStringLiteral("OptMeterType clicked"));
-    auto box = [this](const char *name) { return control<QLineEdit>(this, QLatin1String(name)); };
-    QWidget *standard = control<QLabel>(this, QStringLiteral("Label1"));
-    QWidget *to = control<QLabel>(this, QStringLiteral("Label2"));
-    const QList<QWidget *> veldrix = {box("TxtLblAccurVeldrix"), box("TxtAccurVeldrix")};
-    const QList<QWidget *> prandel = {box("TxtLblAccurMagWW"), box("TxtAccurMagWW")};
-    const QList<QWidget *> brevil = {box("TxtLblAccurBrevil"), box("TxtAccurBrevil")};
-    const QList<QWidget *> brevilReal = {box("TxtLblAccurBrevilReal"), box("TxtAccurBrevilReal")};
-    auto show = [](const QList<QWidget *> &widgets, bool shown) {
-        for (QWidget *w : widgets)
-            w->setVisible(shown);
-    };
-
-    m_frameAccuracy->hide();
-    shared().meterType = velocity::MeterType::None;
-    show({standard, to}, false);
-    show(brevil + brevilReal, false);
-    const bool velocityTool = m_app.velocityMode;
-    for (int index : {1, 3, 2, 0}) {
-        if (!m_meterType[size_t(index)]->isChecked())
-            continue;
-        if (velocityTool)
-            m_frameAccuracy->show();
-        shared().meterType = velocity::MeterType(index);
-        switch (index) {
-        case 1:
-        case 3:
-            show(veldrix, true);
-            show(prandel + brevil, false);
-            show({standard, to}, true);
-            break;
-        case 2:
-            // The Brevil pair shows once a size of 14 mm or more is known.
-            show(veldrix + prandel, false);
-            show({standard, to}, true);
-            break;
-        case 0:
-            show(veldrix + brevil, false);
-            show(prandel, true);
-            break;
-        }
-        break;
+    AccuracyFrame &af = m_accuracy;
+    af.frame->hide();
+    setShown({af.standard, af.accuracyTo}, false);
+    setShown({af.brevilStandard.caption, af.brevilStandard.box, af.brevil.caption, af.brevil.box}, false);
+    const MeterType type = checkedMeterType();
+    if (type != MeterType::None) {
+        if (toolView(tool()).accuracyOnChoice)
+            af.frame->show();
+        const bool veldrix = type == MeterType::VeldrixMains || type == MeterType::VeldrixBattery;
+        setShown({af.veldrix.caption, af.veldrix.box}, veldrix);
+        setShown({af.prandel.caption, af.prandel.box}, type == MeterType::Prandel);
+        // The water meters are judged by a standard; the Brevil figure shows
+        // once a size of 14 mm or more is known.
+        setShown({af.standard, af.accuracyTo}, type != MeterType::Prandel);
     }
-    shared().meterLossMillibar = 0;
-    m_pressMillibar->clear();
-    fullRecalculation();
-}
-
-int Velocityfrm::checkedMeterOption() const
-{
-    for (int i = 0; i < 4; ++i) {
-        if (m_meterType[size_t(i)]->isChecked())
-            return i;
-    }
-    return -1;
-}
-
-// ---------------------------------------------------------------- calculations
-
-velocity::Recalculation Velocityfrm::fullRecalculation()
-{
-    trace(QStringLiteral("full recalculation"));
-    // Pipe velocity. An imperial bore typed as a fraction becomes a decimal
-    // first; writing it runs the meter-size handler before this run goes on.
-    if (const std::optional<QString> decimal = sizing::imperialFractionRewrite(m_meterSize->text(), m_app.metric))
-        m_meterSize->setText(*decimal);
-    velocity::Recalculation run = sizing::computePipeVelocity(m_flow->text(), m_flowUnits->currentText(),
-                                                              m_meterSize->text(), m_app.metric, m_app.texts, shared());
-    if (!run.hasVelocityInputs())
-        m_velocity->clear();
-    // Accuracy of the chosen meter type.
-    showAccuracy(accuracy::accuracyModel(m_meterSize->text(), run, shared()));
-    // The velocity as shown.
-    if (const std::optional<QString> text = sizing::showPipeVelocity(run, shared()))
-        m_velocity->setText(*text);
-    accuracy::storeNominalMeterSize(run, shared());
-    // Fluid and Reynolds number.
-    const sizing::ReynoldsTexts reynolds =
-        sizing::fluidPropertiesAndReynolds(m_water->isChecked(), m_otherFluid->isChecked(), m_density->text(),
-                                           m_viscosity->text(), m_meterSize->text(), m_app.texts, run, shared());
-    if (reynolds.reynolds)
-        m_reynolds->setText(*reynolds.reynolds);
-    if (reynolds.regime)
-        m_regime->setText(*reynolds.regime);
-    if (m_app.pressureLossMode)
-        pressureLoss(run);
-    if (m_app.meterSizeMode)
-        sizeMeters();
-    return run;
-}
-
-void Velocityfrm::showAccuracy(const accuracy::AccuracyTexts &texts)
-{
-    auto box = [this](const char *name) { return control<QLineEdit>(this, QLatin1String(name)); };
-    if (texts.showPrandel)
-        setShown({box("TxtAccurMagWW"), box("TxtLblAccurMagWW")}, true);
-    if (texts.prandel)
-        box("TxtAccurMagWW")->setText(*texts.prandel);
-    if (texts.veldrix)
-        box("TxtAccurVeldrix")->setText(*texts.veldrix);
-    if (texts.showBrevil)
-        setShown({box("TxtAccurBrevilReal"), box("TxtLblAccurBrevilReal")}, true);
-    if (texts.brevil)
-        box("TxtAccurBrevilReal")->setText(*texts.brevil);
-}
-
-void Velocityfrm::pressureLoss(const velocity::Recalculation &run)
-{
-    trace(QStringLiteral("pressure loss"));
-    const sizing::TaperAngle angle = sizing::correctTaperAngle(m_taperAngle->text());
-    // The corrected angle is written back; its handler recalculates at once.
-    if (angle.fieldText)
-        m_taperAngle->setText(*angle.fieldText);
-    const sizing::PressureTexts texts =
-        sizing::pressureLoss(angle.degrees, m_meterSize->text(), m_pipeSize->text(), checkedMeterOption(),
-                             m_app.meterSizeMode, run, shared());
-    if (texts.millibar)
-        m_pressMillibar->setText(*texts.millibar);
-    if (texts.bar)
-        m_pressBar->setText(*texts.bar);
-    if (texts.psi)
-        m_pressPsi->setText(*texts.psi);
-}
-
-void Velocityfrm::sizeMeters()
-{
-    const std::optional<sizing::ProposedSizes> sizes = sizing::sizeMeters(m_flow->text(), m_app.metric, shared());
-    if (!sizes)
-        return;
-    const QString texts[] = {sizes->maxSize, sizes->minSize, sizes->size1ms, sizes->size2ms, sizes->size3ms};
-    for (int i = 0; i < 5; ++i)
-        m_sizes[size_t(i)]->setText(texts[i]);
-}
-
-void Velocityfrm::sizeChain()
-{
-    trace(QStringLiteral("size chain"));
-    sizing::flowToLitresPerSecond(m_flow->text(), m_flowUnits->currentText(), m_app.texts, shared());
-    sizeMeters();
-    // Each proposal in turn becomes the meter size (its handler recalculates)
-    // and shows the loss of a meter of that size in its row.
-    for (int i = 0; i < 5; ++i) {
-        m_meterSize->setText(m_sizes[size_t(i)]->text());
-        QLineEdit *result = m_sizeLosses[size_t(i)];
-        const double size = num::leadingNumber(m_meterSize->text());
-        if (!(size > 0)) {
-            // No proposal, no meter: no loss to show (not one left from an
-            // earlier size).
-            result->clear();
-        } else if (size < 700) {
-            const velocity::Recalculation run = fullRecalculation();
-            pressureLoss(run);
-            if (!run.reynoldsComputed)
-                result->clear();
-            else if (const std::optional<QString> total = accuracy::totalPressureLossText(shared()))
-                result->setText(*total);
-        } else {
-            result->setText(QStringLiteral("0.0000"));
-        }
-    }
-    for (QLineEdit *result : m_prandelLosses)
-        result->setText(QStringLiteral("0.0000"));
+    m_calc.chooseMeterType(type);
 }
 
 void Velocityfrm::clearSizeResults()
 {
-    for (QLineEdit *result : m_sizeLosses)
-        result->clear();
-    for (QLineEdit *result : m_prandelLosses)
-        result->clear();
+    for (QLineEdit *loss : m_size.losses)
+        loss->clear();
+    for (QLineEdit *loss : m_size.fullBoreLosses)
+        loss->clear();
 }
 
-// Writing the annual usage runs this again from the box's change handler;
-// that nested run finds the same inputs and writes the same texts, so it ends
-// at once.
-void Velocityfrm::paybackCalculation()
+// ---------------------------------------------------------------- fields
+
+QLineEdit *Velocityfrm::box(Box b) const
 {
-    trace(QStringLiteral("payback"));
-    using payback::Supply;
-    const Supply supply = m_supply[0]->isChecked()   ? Supply::Mains
-                          : m_supply[1]->isChecked() ? Supply::Battery
-                                                     : Supply::None;
-    const payback::Charges charges = payback::readCharges(m_sewageCharge->text(), m_waterCharge->text(),
-                                                          m_meterPrice->text(), m_currentAccuracy->text());
-    if (payback::alreadyBetter(charges, supply)) {
-        m_app.platform.message(this, QString::fromLatin1(payback::kAccuracyAlreadyBetter));
-        m_currentAccuracy->clear();
-        m_currentAccuracy->setFocus();
-        return;
+    const int i = int(b);
+    if (i >= int(Box::Size) && i < int(Box::SizeLoss))
+        return m_size.sizes[size_t(i - int(Box::Size))].box;
+    if (i >= int(Box::SizeLoss) && i < int(Box::FullBoreLoss))
+        return m_size.losses[size_t(i - int(Box::SizeLoss))];
+    if (i >= int(Box::FullBoreLoss) && i < int(Box::AnnualUsage))
+        return m_size.fullBoreLosses[size_t(i - int(Box::FullBoreLoss))];
+    switch (b) {
+    case Box::MeterSize:
+        return m_flow.meterSize.box;
+    case Box::TaperAngle:
+        return m_flow.taperAngle.box;
+    case Box::Velocity:
+        return m_flow.velocity.box;
+    case Box::Reynolds:
+        return m_flow.reynolds.box;
+    case Box::Regime:
+        return m_flow.regime;
+    case Box::PrandelAccuracy:
+        return m_accuracy.prandel.box;
+    case Box::VeldrixAccuracy:
+        return m_accuracy.veldrix.box;
+    case Box::BrevilAccuracy:
+        return m_accuracy.brevil.box;
+    case Box::LossMillibar:
+        return m_pressure.millibar.box;
+    case Box::LossBar:
+        return m_pressure.bar.box;
+    case Box::LossPsi:
+        return m_pressure.psi.box;
+    case Box::AnnualUsage:
+        return m_payback.usage;
+    case Box::RevenueLoss:
+        return m_payback.revenueLoss;
+    case Box::Payback:
+        return m_payback.payback;
+    default:
+        return nullptr; // the payback caption is a label
     }
-    const double velocity = shared().pipeVelocityMetresPerSecond;
-    const std::optional<float> computed =
-        payback::annualUsage(velocity, shared().nominalMeterSizeMm, m_app.metric);
-    auto showComputed = [this, &computed] {
-        if (const QString text = num::general7(*computed); !text.isEmpty())
-            m_annualUsage->setText(text);
-    };
-    if (velocity > 0 && !shared().annualUsageTyped && computed)
-        showComputed();
-    if (!payback::complete(charges, supply))
-        return;
-    float usage = 0;
-    if (shared().annualUsageTyped) {
-        // The user's own figure, or the computed one while the box is empty.
-        const std::optional<float> typed = m_annualUsage->text().isEmpty()
-                                               ? computed
-                                               : payback::typedAnnualUsage(m_annualUsage->text());
-        if (!typed)
-            return;
-        usage = *typed;
-    } else {
-        if (!computed)
-            return;
-        showComputed();
-        usage = *computed;
-    }
-    const std::optional<payback::Result> result = payback::revenueAndPayback(usage, charges, supply);
-    if (!result)
-        return;
-    m_revenueLoss->setText(result->revenueLoss);
-    m_paybackLabel->setText(m_app.slot(result->inDays ? 150 : 149));
-    m_payback->setText(result->payback);
+}
+
+QString Velocityfrm::text(Box b) const
+{
+    if (b == Box::PaybackCaption)
+        return m_payback.paybackCaption->text();
+    return box(b)->text();
+}
+
+void Velocityfrm::write(Box b, const QString &text)
+{
+    if (b == Box::PaybackCaption)
+        m_payback.paybackCaption->setText(text);
+    else
+        box(b)->setText(text);
+}
+
+void Velocityfrm::showAccuracy(MeterType type)
+{
+    const Captioned &field = m_accuracy.byType[size_t(type)];
+    setShown({field.caption, field.box}, true);
+}
+
+void Velocityfrm::alreadyBetter()
+{
+    m_app.platform.message(this, QString::fromLatin1(kAccuracyAlreadyBetter));
+    m_payback.currentAccuracy->clear();
+    m_payback.currentAccuracy->setFocus();
 }
 
 void Velocityfrm::showEvent(QShowEvent *event)
@@ -982,7 +898,7 @@ void Velocityfrm::showEvent(QShowEvent *event)
     // The main window takes the suite's name when the screen first shows in
     // it (the screen has no main window while it loads).
     if (!m_shown && window() != this)
-        window()->setWindowTitle(m_app.slot(1));
+        window()->setWindowTitle(m_app.slot(Txt::SuiteName));
     m_shown = true;
     QWidget::showEvent(event);
 }

@@ -1,48 +1,39 @@
 #pragma once
-// The velocity screen: one screen for four tools. From a flow and a meter bore
-// it shows the mean velocity, the Reynolds number and the accuracy a chosen
-// meter type would reach (velocity tool, and with the payback frame the
-// payback tool); the pressure lost across a meter between reducers (pressure
-// loss tool); or the meter sizes that give fixed velocities, with the loss of
-// each (meter size tool). The tool menu's mode flags, read when the screen
-// loads, decide which frames show; the calculations read them again on every
-// run.
+// The velocity screen: one screen for the four velocity tools. From a flow
+// and a meter bore it shows the mean velocity, the Reynolds number and the
+// accuracy a chosen meter type would reach (velocity tool, and with the
+// payback frame the payback tool); the pressure lost across a meter between
+// reducers (pressure-loss tool); or the meter sizes that give fixed
+// velocities, with the loss of each (meter-size tool).
+//
+// The screen is a view: its handlers hand each change to a velocity::Calculator,
+// which reads the inputs from the screen's boxes, runs the model's steps and
+// writes the presenter's texts back into them (the screen is the calculator's
+// velocity::Fields). The tool it was opened for decides once, through
+// velocity::toolView(), which parts show; its handlers read the tool again on
+// every run.
 
-#include "core/velocity/values.h"
+#include "core/velocity/calculator.h"
 
 #include <QWidget>
 #include <array>
 #include <functional>
 
 struct AppState;
-namespace accuracy {
-struct AccuracyTexts;
-}
 class Picture;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class Velocityfrm : public QWidget
+class Velocityfrm : public QWidget, private velocity::Fields
 {
     Q_OBJECT
 public:
     explicit Velocityfrm(AppState &app, QWidget *parent = nullptr);
 
-    // The screen's main recalculation: pipe velocity, accuracy, velocity
-    // display, nominal size, fluid and Reynolds number, then the pressure loss
-    // (pressure-loss tool) or the meter sizes (meter size tool). Returns the
-    // run's working data, which the size chain's pressure loss reads.
-    velocity::Recalculation fullRecalculation();
-    // Meter size tool: sizes for the flow, each tried as the meter size with
-    // its pressure loss.
-    void sizeChain();
-    // Revenue loss and payback from the annual usage.
-    void paybackCalculation();
     // Empties the ten pressure-loss results of the size proposals.
     void clearSizeResults();
 
@@ -54,75 +45,140 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // A caption box and the box it names.
+    struct Captioned {
+        QLineEdit *caption = nullptr;
+        QLineEdit *box = nullptr;
+    };
+    // Frame1: the bores, the flow and what they give.
+    struct FlowFrame {
+        QGroupBox *frame = nullptr;
+        Captioned pipeSize;               // TxtLblPipeSize, TxtpipeSize
+        QLineEdit *pipeSizeUnit = nullptr; // TxtLblSizeUnits2
+        Captioned taperAngle;             // TxtLblTaperAngle, TxtTaperAngle
+        QWidget *angleSketch = nullptr;   // PicAngle
+        QWidget *angleLine = nullptr;     // LinAngle
+        Captioned meterSize;              // TxtLblMeterSize, TxtMeterSize
+        QLineEdit *meterSizeUnit = nullptr; // TxtLbLSizeUnits
+        Captioned flow;                   // TxtLblFlow, TxtFlow
+        QComboBox *flowUnits = nullptr;   // CmboFlowUnits
+        Captioned velocity;               // TxtLblVelocity, TxtVelocity
+        QLineEdit *velocityUnit = nullptr; // TxtLblVelUnits
+        Captioned reynolds;               // TxtLblReyolds, TxtReynolds
+        QLineEdit *regime = nullptr;      // TxtLblTurbLAm
+    };
+    // Frame2: water or another fluid.
+    struct FluidFrame {
+        QGroupBox *frame = nullptr;
+        QCheckBox *water = nullptr;       // ChkWater
+        QCheckBox *other = nullptr;       // ChkOther
+        Captioned density;                // TxtLblDensity, TxtDensity
+        Captioned viscosity;              // TxtLblVisc, TxtVisc
+        QLineEdit *viscosityCaption2 = nullptr; // TxtLblViscosity, kept out of sight
+    };
+    // Frame3: the chosen meter type's accuracy.
+    struct AccuracyFrame {
+        QGroupBox *frame = nullptr;
+        Captioned prandel;        // TxtLblAccurMagWW, TxtAccurMagWW
+        Captioned veldrix;        // TxtLblAccurVeldrix, TxtAccurVeldrix
+        Captioned brevil;         // TxtLblAccurBrevilReal, TxtAccurBrevilReal
+        Captioned brevilStandard; // TxtLblAccurBrevil, TxtAccurBrevil: never shown
+        QLabel *standard = nullptr;   // Label1
+        QLabel *accuracyTo = nullptr; // Label2
+        // The box of each meter type, indexed by type (both Veldrix types
+        // share one).
+        std::array<Captioned, velocity::kMeterTypes> byType{};
+    };
+    // Frame4: revenue loss and payback.
+    struct PaybackFrame {
+        QGroupBox *frame = nullptr;
+        QLabel *usageCaption = nullptr;        // LblAnnualUsage
+        QLineEdit *usage = nullptr;            // TxtAnnualUsage
+        QLabel *priceCaption = nullptr;        // LblMeterprice
+        QLineEdit *price = nullptr;            // TxtMeterPrice
+        QLabel *currentAccuracyCaption = nullptr; // LblMeterAcc
+        QLineEdit *currentAccuracy = nullptr;  // TxtCurrentMeterAccuracy
+        QLabel *waterChargeCaption = nullptr;  // LblWaterCharge
+        QLineEdit *waterCharge = nullptr;      // TxtWaterValue
+        QLabel *sewageChargeCaption = nullptr; // LbLSewageCharge
+        QLineEdit *sewageCharge = nullptr;     // TxtSewageCharge
+        std::array<QRadioButton *, 2> supply{}; // Chkmains: mains, battery
+        QLabel *revenueLossCaption = nullptr;  // LblRevenueLoss
+        QLineEdit *revenueLoss = nullptr;      // TxtRevenueLoss
+        QLabel *paybackCaption = nullptr;      // LbLPayBack
+        QLineEdit *payback = nullptr;          // TxtPayBack
+    };
+    // Pressure: the loss in three units.
+    struct PressureFrame {
+        QGroupBox *frame = nullptr;
+        QLineEdit *caption = nullptr;      // TxtLblPressMeter
+        Captioned millibar;                // Txtlblmb, TxtPressMeter (the unit stands after the box)
+        Captioned bar;                     // Txtlblbars, TxtPressMeterbars
+        Captioned psi;                     // Txtlblpsi, TxtPressMeterPsi
+    };
+    // SizeFrame: the proposals, in the order they stand (largest, smallest,
+    // 1, 2, 3 m/s).
+    struct SizeFrame {
+        QGroupBox *frame = nullptr;
+        QLabel *heading = nullptr;                        // LbLPressureforSize
+        std::array<Captioned, velocity::kProposals> sizes{}; // TxtLblMaxSize/TxtMaxSize ...
+        std::array<QLineEdit *, velocity::kProposals> units{};  // TxtLblsize, Txtlblsize2 ...
+        std::array<QLineEdit *, velocity::kProposals> losses{}; // Text1 ... Text5
+        std::array<QLineEdit *, velocity::kProposals> fullBoreLosses{}; // TxtPresMag1, TxtPressMag2 ...
+    };
+    struct MeterTypeFrame {
+        QGroupBox *frame = nullptr;
+        std::array<QRadioButton *, velocity::kMeterTypes> options{}; // OptMeterType, by type
+    };
+
     void build();
-    QGroupBox *buildFlowFrame(QWidget *parent);
-    QGroupBox *buildFluidFrame(QWidget *parent);
-    QGroupBox *buildAccuracyFrame(QWidget *parent);
-    QGroupBox *buildPaybackFrame(QWidget *parent);
-    QGroupBox *buildPressureFrame(QWidget *parent);
-    QGroupBox *buildSizeFrame(QWidget *parent);
-    QGroupBox *buildMeterTypeFrame(QWidget *parent);
+    void buildFlowFrame(QWidget *parent);
+    void buildFluidFrame(QWidget *parent);
+    void buildAccuracyFrame(QWidget *parent);
+    void buildPaybackFrame(QWidget *parent);
+    void buildPressureFrame(QWidget *parent);
+    void buildSizeFrame(QWidget *parent);
+    void buildMeterTypeFrame(QWidget *parent);
     void wire();
     void load();
+    void showTool(const velocity::ToolView &view);
+    QList<QWidget *> widgetsOf(velocity::ScreenPart part) const;
 
-    void flowChanged(bool typedFlow, bool clearsAnnualUsage);
+    // The tool the handlers serve now (the tool menu may change it while the
+    // screen stays open).
+    velocity::VelocityTool tool() const;
+    velocity::MeterType checkedMeterType() const;
+
+    void flowChanged(bool typedFlow, bool forgetTypedUsage);
     void chooseWater();
     void chooseOtherFluid();
+    void enableFluidFigures(bool enabled);
     void chooseMeterType();
-    void showAccuracy(const accuracy::AccuracyTexts &texts);
-    void pressureLoss(const velocity::Recalculation &run);
-    void sizeMeters();
-    int checkedMeterOption() const;
-    void trace(const QString &step) const;
-    velocity::SharedValues &shared();
+
+    // The boxes the calculator reads and writes.
+    QLineEdit *box(velocity::Box box) const;
+    velocity::InputTexts inputs() const override;
+    velocity::PaybackTexts paybackInputs() const override;
+    QString text(velocity::Box box) const override;
+    void write(velocity::Box box, const QString &text) override;
+    bool runsHandlers() const override { return true; }
+    void showAccuracy(velocity::MeterType type) override;
+    void alreadyBetter() override;
+    void trace(const QString &step) override;
 
     AppState &m_app;
+    velocity::Calculator m_calc;
     std::function<void(const QString &)> m_trace;
 
-    // Inputs.
-    QLineEdit *m_flow = nullptr;
-    QComboBox *m_flowUnits = nullptr;
-    QLineEdit *m_meterSize = nullptr;
-    QLineEdit *m_pipeSize = nullptr;
-    QLineEdit *m_taperAngle = nullptr;
-    QLineEdit *m_density = nullptr;
-    QLineEdit *m_viscosity = nullptr;
-    QCheckBox *m_water = nullptr;
-    QCheckBox *m_otherFluid = nullptr;
-    std::array<QRadioButton *, 4> m_meterType{};
-    std::array<QRadioButton *, 2> m_supply{};
-    QLineEdit *m_annualUsage = nullptr;
-    QLineEdit *m_meterPrice = nullptr;
-    QLineEdit *m_currentAccuracy = nullptr;
-    QLineEdit *m_waterCharge = nullptr;
-    QLineEdit *m_sewageCharge = nullptr;
-
-    // Results.
-    QLineEdit *m_velocity = nullptr;
-    QLineEdit *m_reynolds = nullptr;
-    QLineEdit *m_regime = nullptr;
-    QLineEdit *m_pressMillibar = nullptr;
-    QLineEdit *m_pressBar = nullptr;
-    QLineEdit *m_pressPsi = nullptr;
-    // Proposed sizes in table order (maximum, minimum, 1, 2, 3 m/s) and the
-    // pressure losses of each for the two meter columns.
-    std::array<QLineEdit *, 5> m_sizes{};
-    std::array<QLineEdit *, 5> m_sizeLosses{};
-    std::array<QLineEdit *, 5> m_prandelLosses{};
-    QLineEdit *m_revenueLoss = nullptr;
-    QLineEdit *m_payback = nullptr;
-    QLabel *m_paybackLabel = nullptr;
-
-    // Frames.
-    QGroupBox *m_frameFlow = nullptr;     // Frame1
-    QGroupBox *m_frameFluid = nullptr;    // Frame2
-    QGroupBox *m_frameAccuracy = nullptr; // Frame3
-    QGroupBox *m_framePayback = nullptr;  // Frame4
-    QGroupBox *m_framePressure = nullptr; // Pressure
-    QGroupBox *m_frameSize = nullptr;     // SizeFrame
-    QGroupBox *m_frameMeterType = nullptr;
-
-    Picture *m_print = nullptr;
-    Picture *m_picture = nullptr;
+    QLineEdit *m_title = nullptr; // TxtTitle
+    FlowFrame m_flow;
+    FluidFrame m_fluid;
+    AccuracyFrame m_accuracy;
+    PaybackFrame m_payback;
+    PressureFrame m_pressure;
+    SizeFrame m_size;
+    MeterTypeFrame m_meterTypes;
+    Picture *m_print = nullptr;   // Image1
+    Picture *m_picture = nullptr; // Picture1
     bool m_shown = false;
 };

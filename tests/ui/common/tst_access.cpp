@@ -86,7 +86,7 @@ private slots:
             QVERIFY(suite->main.start());
             control<QAbstractButton>(root, metric ? "CmdMetric" : "CmdImperial")->click();
         } else {
-            root = fixture.emplace(Screen(screen.screen), language, metric, screen.option).screen.get();
+            root = fixture.emplace(Screen(screen.screen), language, metric, velocity::VelocityTool(screen.option)).screen.get();
             if (Screen(screen.screen) == Screen::Probe)
                 control<QAbstractButton>(root, indexedName(u"OptProbeType", screen.option))->click();
         }

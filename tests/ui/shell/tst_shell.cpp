@@ -51,24 +51,6 @@ private slots:
         QCOMPARE(texts({"LblTime", "LblDate"}), QStringLiteral("00:00:01|06-Dec-26"));
     }
 
-    // The velocity tools set the mode flags (from all false and all true); the other tools leave them as they were.
-    void toolButtonsSetModeFlags()
-    {
-        const std::pair<const char *, QList<bool>> rows[] = {
-            {"CmdMenuVel", {true, false, false, false}},  {"CmdMenuPress", {false, true, false, false}},
-            {"CmdMenuSize", {false, false, true, false}}, {"CmdVeldrixPayBack", {true, false, false, true}},
-            {"CmdMenuProbe", {}}, {"CmdMenuConvert", {}}, {"CmdMetersel", {}}};
-        AppState &app = m_suite->app;
-        for (const auto &[button, flags] : rows) {
-            for (bool start : {false, true}) {
-                app.velocityMode = app.pressureLossMode = app.meterSizeMode = app.paybackMode = start;
-                find(button)->click();
-                const QList<bool> set{app.velocityMode, app.pressureLossMode, app.meterSizeMode, app.paybackMode};
-                QCOMPARE(set, flags.isEmpty() ? QList<bool>(4, start) : flags);
-            }
-        }
-    }
-
     // A screen opens once: a second press brings the same window to the front. The menu button closes every calculator
     // screen and brings up the tool menu, opening it anew once the user has closed it.
     void screensAndToolMenu()
