@@ -181,6 +181,49 @@ QString Presenter::meterTypeCaption(MeterType type) const
     }
 }
 
+QString Presenter::velocityUnit(bool metric) const
+{
+    return m_texts.slot(metric ? Txt::MetresPerSecond : Txt::FeetPerSecond);
+}
+
+QString Presenter::sizeUnit(bool metric) const { return m_texts.slot(metric ? Txt::Millimetres : Txt::Inches); }
+
+QString Presenter::annualUsageCaption(bool metric) const
+{
+    return m_texts.slot(Txt::AnnualUsage) + (metric ? QStringLiteral(" (m3)") : QStringLiteral(" (kUSGalls)"));
+}
+
+QString Presenter::waterChargeCaption(bool metric) const
+{
+    return m_texts.slot(Txt::WaterCharge) + (metric ? QStringLiteral(" / m3") : QStringLiteral(" / kUSGalls"));
+}
+
+// The sewage charge's imperial caption has two blanks before the slash, as it
+// always has.
+QString Presenter::sewageChargeCaption(bool metric) const
+{
+    return m_texts.slot(Txt::SewageCharge) + (metric ? QStringLiteral(" / m3") : QStringLiteral("  / kUSGalls"));
+}
+
+QString Presenter::proposalCaption(int index, bool metric) const
+{
+    // The sizes are worked out for 1, 2 and 3 m/s; the imperial screen names
+    // them by their rounded equivalents in feet per second.
+    static const char *const metricSteps[] = {" 1m/s", " 2m/s", " 3m/s"};
+    static const char *const imperialSteps[] = {" 3 ft/s", " 6 ft/s", " 9 ft/s"};
+    if (index == 0)
+        return m_texts.slot(Txt::MaximumSize);
+    if (index == 1)
+        return m_texts.slot(Txt::MinimumSize);
+    return m_texts.slot(Txt::SizeAt) + QLatin1String((metric ? metricSteps : imperialSteps)[index - 2]);
+}
+
+QString Presenter::proposalLossHeading() const
+{
+    return m_texts.slot(Txt::PressureLoss) + u' ' + m_texts.slot(Txt::Bar) + QStringLiteral(" (")
+           + m_texts.slot(Txt::Water) + u')';
+}
+
 QString Presenter::accuracyCaption(MeterType type) const
 {
     switch (type) {

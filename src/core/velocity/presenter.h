@@ -85,6 +85,18 @@ public:
     // supply word in the user's language).
     static QString meterTypeName(MeterType type);
     QString meterTypeCaption(MeterType type) const;
+    // Captions that carry a unit of the unit system in use.
+    QString velocityUnit(bool metric) const;
+    QString sizeUnit(bool metric) const;
+    QString annualUsageCaption(bool metric) const;  // cubic metres or thousands of US gallons
+    QString waterChargeCaption(bool metric) const;  // per volume unit
+    QString sewageChargeCaption(bool metric) const;
+    // The caption of proposal `index` (largest, smallest, 1, 2, 3 m/s; the
+    // imperial screen names the velocities in feet per second), and the
+    // heading of the proposals' losses.
+    QString proposalCaption(int index, bool metric) const;
+    QString proposalLossHeading() const;
+
     // The caption of a type's accuracy box ("Prandel accuracy", "Veldrix",
     // "Brevil ").
     QString accuracyCaption(MeterType type) const;

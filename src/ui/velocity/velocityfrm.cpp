@@ -224,6 +224,24 @@ void Velocityfrm::build()
     pictureRow->addStretch(1);
     pictureRow->addWidget(m_picture);
     outer->addLayout(pictureRow);
+
+    // The boxes the calculator reads and writes (the payback caption is a
+    // label of its own).
+    const std::pair<Box, QLineEdit *> boxes[] = {
+        {Box::MeterSize, m_flow.meterSize.box},     {Box::TaperAngle, m_flow.taperAngle.box},
+        {Box::Velocity, m_flow.velocity.box},       {Box::Reynolds, m_flow.reynolds.box},
+        {Box::Regime, m_flow.regime},               {Box::PrandelAccuracy, m_accuracy.prandel.box},
+        {Box::VeldrixAccuracy, m_accuracy.veldrix.box}, {Box::BrevilAccuracy, m_accuracy.brevil.box},
+        {Box::LossMillibar, m_pressure.millibar.box}, {Box::LossBar, m_pressure.bar.box},
+        {Box::LossPsi, m_pressure.psi.box},         {Box::AnnualUsage, m_payback.usage},
+        {Box::RevenueLoss, m_payback.revenueLoss},  {Box::Payback, m_payback.payback}};
+    for (const auto &[b, box] : boxes)
+        m_boxes[size_t(b)] = box;
+    for (int i = 0; i < kProposals; ++i) {
+        m_boxes[size_t(nth(Box::Size, i))] = m_size.sizes[size_t(i)].box;
+        m_boxes[size_t(nth(Box::SizeLoss, i))] = m_size.losses[size_t(i)];
+        m_boxes[size_t(nth(Box::FullBoreLoss, i))] = m_size.fullBoreLosses[size_t(i)];
+    }
 }
 
 void Velocityfrm::buildFlowFrame(QWidget *parent)
@@ -600,64 +618,65 @@ void Velocityfrm::load()
     // What the tool shows.
     showTool(view);
 
-    // Captions every tool shares. The volume of the payback figures is cubic
-    // metres, or thousands of US gallons on the imperial screen.
+    // Captions every tool shares.
+    const Presenter &present = m_calc.presenter();
     setWindowTitle(a.slot(Txt::SuiteName) + QStringLiteral("  ") + a.slot(Txt::Velocity));
     ev::setComboText(m_flow.flowUnits, a.slot(Txt::FlowUnitsPrompt));
-    caption(m_flow.meterSize.caption, a.slot(Txt::MeterSize));
-    caption(m_flow.pipeSize.caption, a.slot(Txt::PipeSize));
-    caption(m_flow.taperAngle.caption, a.slot(Txt::TaperAngle));
-    caption(m_flow.flow.caption, a.slot(Txt::FlowRate));
-    caption(m_flow.velocity.caption, a.slot(Txt::Velocity));
-    caption(m_flow.reynolds.caption, a.slot(Txt::ReynoldsNumber));
-    caption(m_flow.velocityUnit, a.slot(a.metric ? Txt::MetresPerSecond : Txt::FeetPerSecond));
-    const QString sizeUnit = a.slot(a.metric ? Txt::Millimetres : Txt::Inches);
-    for (QLineEdit *unit : {m_flow.meterSizeUnit, m_flow.pipeSizeUnit})
-        caption(unit, sizeUnit);
-    for (QLineEdit *unit : m_size.units)
-        caption(unit, sizeUnit);
+    const std::pair<QLineEdit *, QString> captions[] = {
+        {m_flow.meterSize.caption, a.slot(Txt::MeterSize)},
+        {m_flow.pipeSize.caption, a.slot(Txt::PipeSize)},
+        {m_flow.taperAngle.caption, a.slot(Txt::TaperAngle)},
+        {m_flow.flow.caption, a.slot(Txt::FlowRate)},
+        {m_flow.velocity.caption, a.slot(Txt::Velocity)},
+        {m_flow.reynolds.caption, a.slot(Txt::ReynoldsNumber)},
+        {m_flow.velocityUnit, present.velocityUnit(a.metric)},
+        {m_flow.meterSizeUnit, present.sizeUnit(a.metric)},
+        {m_flow.pipeSizeUnit, present.sizeUnit(a.metric)},
+        {m_fluid.viscosity.caption, a.slot(Txt::ViscosityCentipoise)},
+        {m_fluid.viscosityCaption2, a.slot(Txt::ViscosityCentipoise)},
+        {m_fluid.density.caption, a.slot(Txt::DensityKgPerM3)},
+        {m_accuracy.prandel.caption, present.accuracyCaption(MeterType::Prandel)},
+        {m_accuracy.veldrix.caption, present.accuracyCaption(MeterType::VeldrixMains)},
+        {m_accuracy.brevil.caption, present.accuracyCaption(MeterType::Brevil)},
+        {m_accuracy.brevilStandard.caption, Presenter::brevilToStandard()},
+        {m_pressure.caption, a.slot(Txt::PressureLoss)},
+        {m_pressure.millibar.caption, a.slot(Txt::Millibar)},
+        {m_pressure.bar.caption, a.slot(Txt::Bar)},
+        {m_pressure.psi.caption, a.slot(Txt::Psi)}};
+    for (const auto &[box, text] : captions)
+        caption(box, text);
+    for (size_t i = 0; i < kProposals; ++i) {
+        caption(m_size.sizes[i].caption, present.proposalCaption(int(i), a.metric));
+        caption(m_size.units[i], present.sizeUnit(a.metric));
+    }
+    m_size.heading->setText(present.proposalLossHeading());
+    for (const Captioned *unit : {&m_pressure.millibar, &m_pressure.bar, &m_pressure.psi})
+        unit->box->setAccessibleName(a.slot(Txt::PressureLoss) + QStringLiteral(", ") + unit->caption->text());
 
     m_fluid.frame->setTitle(a.slot(Txt::Fluid));
     m_fluid.water->setText(a.slot(Txt::Water));
     m_fluid.other->setText(a.slot(Txt::OtherFluid));
-
     m_accuracy.frame->setTitle(a.slot(Txt::Accuracy));
-    for (MeterType type : {MeterType::Prandel, MeterType::VeldrixMains, MeterType::Brevil})
-        caption(m_accuracy.byType[size_t(type)].caption, m_calc.presenter().accuracyCaption(type));
-    caption(m_accuracy.brevilStandard.caption, Presenter::brevilToStandard());
     m_accuracy.accuracyTo->setText(a.slot(Txt::AccuracyTo));
     if (view.supplyInOptionNames) {
         for (MeterType type : {MeterType::VeldrixMains, MeterType::VeldrixBattery})
-            m_meterTypes.options[size_t(type)]->setText(m_calc.presenter().meterTypeCaption(type));
+            m_meterTypes.options[size_t(type)]->setText(present.meterTypeCaption(type));
     }
 
     const PaybackFrame &pf = m_payback;
-    m_payback.frame->setTitle(a.slot(Txt::VeldrixPayback));
-    pf.usageCaption->setText(a.slot(Txt::AnnualUsage) + (a.metric ? QStringLiteral(" (m3)") : QStringLiteral(" (kUSGalls)")));
-    pf.priceCaption->setText(a.slot(Txt::MeterPrice));
-    pf.currentAccuracyCaption->setText(a.slot(Txt::ExistingMeterAccuracy));
-    pf.waterChargeCaption->setText(a.slot(Txt::WaterCharge) + (a.metric ? QStringLiteral(" / m3") : QStringLiteral(" / kUSGalls")));
-    pf.sewageChargeCaption->setText(a.slot(Txt::SewageCharge) + (a.metric ? QStringLiteral(" / m3") : QStringLiteral("  / kUSGalls")));
+    pf.frame->setTitle(a.slot(Txt::VeldrixPayback));
+    const std::pair<QLabel *, QString> paybackCaptions[] = {
+        {pf.usageCaption, present.annualUsageCaption(a.metric)},
+        {pf.priceCaption, a.slot(Txt::MeterPrice)},
+        {pf.currentAccuracyCaption, a.slot(Txt::ExistingMeterAccuracy)},
+        {pf.waterChargeCaption, present.waterChargeCaption(a.metric)},
+        {pf.sewageChargeCaption, present.sewageChargeCaption(a.metric)},
+        {pf.revenueLossCaption, a.slot(Txt::RevenueLoss)},
+        {pf.paybackCaption, a.slot(Txt::PaybackYears)}};
+    for (const auto &[label, text] : paybackCaptions)
+        label->setText(text);
     pf.supply[0]->setText(a.slot(Txt::Mains));
     pf.supply[1]->setText(a.slot(Txt::Battery));
-    pf.revenueLossCaption->setText(a.slot(Txt::RevenueLoss));
-    pf.paybackCaption->setText(a.slot(Txt::PaybackYears));
-
-    caption(m_pressure.caption, a.slot(Txt::PressureLoss));
-    caption(m_pressure.millibar.caption, a.slot(Txt::Millibar));
-    caption(m_pressure.bar.caption, a.slot(Txt::Bar));
-    caption(m_pressure.psi.caption, a.slot(Txt::Psi));
-    for (const Captioned *unit : {&m_pressure.millibar, &m_pressure.bar, &m_pressure.psi})
-        unit->box->setAccessibleName(a.slot(Txt::PressureLoss) + QStringLiteral(", ") + unit->caption->text());
-
-    m_size.heading->setText(a.slot(Txt::PressureLoss) + u' ' + a.slot(Txt::Bar) + QStringLiteral(" (")
-                            + a.slot(Txt::Water) + u')');
-    caption(m_size.sizes[0].caption, a.slot(Txt::MaximumSize));
-    caption(m_size.sizes[1].caption, a.slot(Txt::MinimumSize));
-    const char *steps[] = {" 1m/s", " 2m/s", " 3m/s"};
-    const char *imperialSteps[] = {" 3 ft/s", " 6 ft/s", " 9 ft/s"};
-    for (size_t i = 0; i < 3; ++i)
-        caption(m_size.sizes[i + 2].caption, a.slot(Txt::SizeAt) + QLatin1String(a.metric ? steps[i] : imperialSteps[i]));
 
     // The flow units under their prompt (adding the names does not change the
     // text the box shows).
@@ -670,9 +689,6 @@ void Velocityfrm::load()
     // Water, the fluid a new screen starts with.
     m_fluid.viscosity.box->setText(Presenter::waterViscosity());
     m_fluid.density.box->setText(Presenter::waterDensity());
-    caption(m_fluid.viscosity.caption, a.slot(Txt::ViscosityCentipoise));
-    caption(m_fluid.viscosityCaption2, a.slot(Txt::ViscosityCentipoise));
-    caption(m_fluid.density.caption, a.slot(Txt::DensityKgPerM3));
     enableFluidFigures(false);
     m_accuracy.prandel.box->setText(QStringLiteral(" "));
 
@@ -822,48 +838,7 @@ void Velocityfrm::clearSizeResults()
 
 // ---------------------------------------------------------------- fields
 
-QLineEdit *Velocityfrm::box(Box b) const
-{
-    const int i = int(b);
-    if (i >= int(Box::Size) && i < int(Box::SizeLoss))
-        return m_size.sizes[size_t(i - int(Box::Size))].box;
-    if (i >= int(Box::SizeLoss) && i < int(Box::FullBoreLoss))
-        return m_size.losses[size_t(i - int(Box::SizeLoss))];
-    if (i >= int(Box::FullBoreLoss) && i < int(Box::AnnualUsage))
-        return m_size.fullBoreLosses[size_t(i - int(Box::FullBoreLoss))];
-    switch (b) {
-    case Box::MeterSize:
-        return m_flow.meterSize.box;
-    case Box::TaperAngle:
-        return m_flow.taperAngle.box;
-    case Box::Velocity:
-        return m_flow.velocity.box;
-    case Box::Reynolds:
-        return m_flow.reynolds.box;
-    case Box::Regime:
-        return m_flow.regime;
-    case Box::PrandelAccuracy:
-        return m_accuracy.prandel.box;
-    case Box::VeldrixAccuracy:
-        return m_accuracy.veldrix.box;
-    case Box::BrevilAccuracy:
-        return m_accuracy.brevil.box;
-    case Box::LossMillibar:
-        return m_pressure.millibar.box;
-    case Box::LossBar:
-        return m_pressure.bar.box;
-    case Box::LossPsi:
-        return m_pressure.psi.box;
-    case Box::AnnualUsage:
-        return m_payback.usage;
-    case Box::RevenueLoss:
-        return m_payback.revenueLoss;
-    case Box::Payback:
-        return m_payback.payback;
-    default:
-        return nullptr; // the payback caption is a label
-    }
-}
+QLineEdit *Velocityfrm::box(Box b) const { return m_boxes[size_t(b)]; }
 
 QString Velocityfrm::text(Box b) const
 {

@@ -178,6 +178,7 @@ private:
     PressureFrame m_pressure;
     SizeFrame m_size;
     MeterTypeFrame m_meterTypes;
+    std::array<QLineEdit *, velocity::kBoxes> m_boxes{}; // by velocity::Box
     Picture *m_print = nullptr;   // Image1
     Picture *m_picture = nullptr; // Picture1
     bool m_shown = false;
