@@ -178,11 +178,12 @@ private slots:
         fields.input.viscosity = "1.0019";
         Calculator calc(shared, s.app.texts, fields);
         play(s, fields, calc, row.steps);
+        QStringList screen, calculated;
         for (int b = 0; b < kBoxes; ++b) {
-            const QString name = kBoxNames[b];
-            QCOMPARE(name + u'=' + s.find<QWidget>(name)->property("text").toString(),
-                     name + u'=' + fields.text(Box(b)));
+            screen << kBoxNames[b] + u'=' + s.find<QWidget>(kBoxNames[b])->property("text").toString();
+            calculated << kBoxNames[b] + u'=' + fields.text(Box(b));
         }
+        QCOMPARE(screen, calculated);
         QCOMPARE(s.platform.messages.size(), fields.toldAlreadyBetter);
         QCOMPARE(s.text("TxtCurrentMeterAccuracy"), fields.payback.currentAccuracy);
     }
