@@ -84,9 +84,12 @@ Calculator::Recalculated Calculator::recalculate()
     m_fields.trace(QStringLiteral("full recalculation"));
     // An imperial bore typed as a fraction becomes a decimal first (its
     // handler recalculates before this run goes on).
-    if (const Text decimal = imperialFractionRewrite(m_fields.text(Box::MeterSize), m_fields.inputs().metric))
+    InputTexts texts = m_fields.inputs();
+    if (const Text decimal = imperialFractionRewrite(texts.meterSize, texts.metric)) {
         write(Box::MeterSize, *decimal);
-    const Inputs in = readInputs(m_fields.inputs(), m_present.texts());
+        texts = m_fields.inputs();
+    }
+    const Inputs in = readInputs(texts, m_present.texts());
     Run run = m_model.pipeVelocity(in);
     // Emptying or writing the velocity runs the payback.
     if (!run.hasVelocityInputs())
