@@ -180,7 +180,7 @@ void Calculator::payback()
         write(Box::AnnualUsage, Presenter::annualUsage(*result.usageShown));
     if (!result.revenue)
         return;
-    const Presenter::PaybackTexts texts = m_present.payback(*result.revenue);
+    const Presenter::RevenueTexts texts = m_present.payback(*result.revenue);
     write(Box::RevenueLoss, texts.revenueLoss);
     write(Box::PaybackCaption, texts.caption);
     write(Box::Payback, texts.payback);

@@ -138,9 +138,9 @@ Text Presenter::annualUsage(float usage)
     return text;
 }
 
-Presenter::PaybackTexts Presenter::payback(const Revenue &revenue) const
+Presenter::RevenueTexts Presenter::payback(const Revenue &revenue) const
 {
-    PaybackTexts out;
+    RevenueTexts out;
     out.revenueLoss = num::mask(revenue.lossPerYear, u"0.00");
     if (revenue.paybackYears < 0.5) {
         out.payback = num::mask(std::floor(revenue.paybackYears * 365), u"0");

@@ -73,12 +73,12 @@ public:
     // The annual usage, up to seven significant digits; nothing when it is
     // not finite.
     static Text annualUsage(float usage);
-    struct PaybackTexts {
+    struct RevenueTexts {
         QString revenueLoss; // "0.00"
         QString payback;     // whole days ("0") under half a year, else years ("0.000")
         QString caption;     // payback in days or in years
     };
-    PaybackTexts payback(const Revenue &revenue) const;
+    RevenueTexts payback(const Revenue &revenue) const;
 
     // A meter type's name as its option reads before the screen is captioned,
     // and as the velocity and payback tools caption it (a Veldrix type with its
