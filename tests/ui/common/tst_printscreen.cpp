@@ -2,21 +2,31 @@
 #include "ui/common/printscreen.h"
 #include "screenfixture.h"
 
+namespace {
+// An image's size, the printable page, and where the image goes on it.
+struct Placement { const char *name; QSizeF image; QRectF page, expected; };
+} // namespace
+
 class TestPrintScreen : public QObject
 {
     Q_OBJECT
 
 private slots:
     // An image keeps its size on a page it fits, else shrinks to fit keeping its shape, at the page's corner.
-    void placement()
+    void placement_data()
     {
         const QRectF a4(0, 0, 718, 1047); // printable A4 at 96 dots per inch
-        const std::tuple<QSizeF, QRectF, QRectF> rows[] = {
-            {{640, 520}, a4, {0, 0, 640, 520}}, {{1436, 600}, a4, {0, 0, 718, 300}},
-            {{500, 2094}, a4.translated(9, 8), {9, 8, 250, 1047}}, {{2000, 2000}, a4, {0, 0, 718, 718}},
-            {{0, 50}, a4, {}}, {{100, 50}, {}, {}}};
-        for (const auto &[image, page, expected] : rows)
-            QCOMPARE(placeOnPage(image, page), expected);
+        const Placement rows[] = {
+            {"fits, kept", {640, 520}, a4, {0, 0, 640, 520}}, {"too wide, halved", {1436, 600}, a4, {0, 0, 718, 300}},
+            {"too tall, at a page's offset corner", {500, 2094}, a4.translated(9, 8), {9, 8, 250, 1047}},
+            {"too large both ways", {2000, 2000}, a4, {0, 0, 718, 718}},
+            {"empty image", {0, 50}, a4, {}}, {"empty page", {100, 50}, {}, {}}};
+        addRows(rows);
+    }
+    void placement()
+    {
+        QFETCH(Placement, row);
+        QCOMPARE(placeOnPage(row.image, row.page), row.expected);
     }
 
     // The print picture clicked, or Ctrl+P pressed in an input: the dialog once, then a cancel message, a PDF, or
