@@ -6,8 +6,16 @@
 #include "core/lang/textslots.h"
 #include "ui/lang/loader.h"
 #include "testlang.h"
+#include "datarows.h"
 
 #include <QtTest>
+
+namespace {
+// A text and the fields it splits into.
+struct Split { const char *name; QString text; QStringList fields; };
+// A file's first field and its language (field 62) as bytes; the code page found and the first field decoded.
+struct CodePage { const char *name; QByteArray first, language; QString codePage, decoded; };
+} // namespace
 
 class TestLang : public QObject
 {
@@ -35,65 +43,76 @@ private slots:
 
     // Commas and line ends separate fields; blanks around an unquoted field go; a quoted field keeps its commas and
     // drops what follows its closing quote; an empty line is an empty field; an unclosed quote runs to the end.
+    void splitFields_data()
+    {
+        const Split rows[] = {
+            {"line ends of each kind", "a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
+            {"blanks around", "   Flow rate  ,\t b \t", {"Flow rate", "b"}},
+            {"quoted", "\"Size, v =\"junk,\" per second\",\"\"", {"Size, v =", " per second", ""}},
+            {"empty line", "a\n\nb\n", {"a", "", "b"}}, {"unclosed quote", "\"a,b", {"a,b"}}};
+        addRows(rows);
+    }
     void splitFields()
     {
-        const std::pair<QString, QStringList> rows[] = {
-            {"a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
-            {"   Flow rate  ,\t b \t", {"Flow rate", "b"}},
-            {"\"Size, v =\"junk,\" per second\",\"\"", {"Size, v =", " per second", ""}},
-            {"a\n\nb\n", {"a", "", "b"}},
-            {"\"a,b", {"a,b"}}};
-        for (const auto &[text, fields] : rows)
-            QCOMPARE(lang::splitFields(text), fields);
+        QFETCH(Split, row);
+        QCOMPARE(lang::splitFields(row.text), row.fields);
     }
 
     // A file is in the code page its language (field 62) names, unless it is UTF-8; fields after the 160th go.
+    void codePages_data()
+    {
+        const CodePage rows[] = {{"unknown language", "Gr\xf6\xdf" "e", "Text62", "windows-1252", "Größe"},
+                                 {"Magyar", "Cs\xf5 \xfb", "Magyar", "windows-1250", "Cső ű"},
+                                 {"UTF-8", "Cs\xc5\x91 \xc5\xb1", "Text62", "UTF-8", "Cső ű"},
+                                 {"plain ASCII", "Text1", "Text62", "windows-1252", "Text1"}};
+        addRows(rows);
+    }
     void codePages()
     {
-        const std::tuple<QByteArray, QByteArray, QString, QString> rows[] = {
-            {"Gr\xf6\xdf" "e", "Text62", "windows-1252", "Größe"},
-            {"Cs\xf5 \xfb", "Magyar", "windows-1250", "Cső ű"},
-            {"Cs\xc5\x91 \xc5\xb1", "Text62", "UTF-8", "Cső ű"},
-            {"Text1", "Text62", "windows-1252", "Text1"}};
-        for (const auto &[first, name, codePage, decoded] : rows) {
-            QByteArray file = fileOfFields(160).replace("Text1\r\n", first + "\r\n");
-            file.replace("Text62\r\n", name + "\r\n");
-            QCOMPARE(lang::codePageOf(file), codePage);
-            QCOMPARE(lang::decodeFields(file).value(0), decoded);
-            QCOMPARE(lang::decodeFields(file + "More\r\n").size(), 160);
-        }
+        QFETCH(CodePage, row);
+        QByteArray file = fileOfFields(160).replace("Text1\r\n", row.first + "\r\n");
+        file.replace("Text62\r\n", row.language + "\r\n");
+        QCOMPARE(lang::codePageOf(file), row.codePage);
+        QCOMPARE(lang::decodeFields(file).value(0), row.decoded);
+        QCOMPARE(lang::decodeFields(file + "More\r\n").size(), 160);
     }
 
     // Every language of the table: its file is shipped whole (160 fields), names itself as the table does, decodes
     // without a replacement character, fills the captions the tool menu shows and gives usable unit names; its name
     // is recognised only in its own letter case.
+    void shippedFiles_data()
+    {
+        QTest::addColumn<const lang::Language *>("language");
+        for (const lang::Language &l : lang::languages())
+            QTest::newRow(l.file) << &l;
+    }
     void shippedFiles()
     {
-        for (const lang::Language &l : lang::languages()) {
-            AppState app(m_platform);
-            QVERIFY2(loadShippedLanguage(app, l.file), l.file);
-            QCOMPARE(app.slot(Txt::LanguageName), QLatin1StringView(l.name));
-            QCOMPARE(lang::languageNamed(QString::fromLatin1(l.name)), &l);
-            QString all;
-            for (int n = 1; n <= 160; ++n)
-                all += app.slot(n) + u'\n';
-            QVERIFY2(!all.contains(QChar::ReplacementCharacter), l.file);
-            for (int n : {Txt::SuiteName, Txt::Velocity, Txt::ProbeName, Txt::MainMenu, Txt::Quit, Txt::Units,
-                          Txt::Metric, Txt::Imperial, Txt::PressureLoss, Txt::MeterSizing, Txt::LanguageFileMissing,
-                          Txt::UnitConverter, Txt::MeterSelection, Txt::VeldrixPayback})
-                QVERIFY2(!app.slot(n).isEmpty(), qPrintable(QStringLiteral("%1 slot %2").arg(l.file).arg(n)));
-            // The one Central European file: its own letters, not Western ones.
-            if (QLatin1StringView(l.codePage) == QLatin1StringView("windows-1250"))
-                QVERIFY(all.contains(u'ő') && all.contains(u'ű'));
-            // The converter recognises a unit by its name: a list's names differ from each other and its prompt.
-            for (conv::Quantity q : conv::kFillOrder) {
-                const QStringList names = conv::unitNames(q, app.texts);
-                QVERIFY2(QSet<QString>(names.begin(), names.end()).size() == names.size()
-                             && !names.contains(app.slot(conv::promptSlot(q))) && !names.contains(QString()),
-                         qPrintable(QStringLiteral("%1, unit list %2").arg(l.file).arg(conv::captionSlot(q))));
-            }
+        QFETCH(const lang::Language *, language);
+        const lang::Language &l = *language;
+        AppState app(m_platform);
+        QVERIFY(loadShippedLanguage(app, l.file));
+        QCOMPARE(app.slot(Txt::LanguageName), QLatin1StringView(l.name));
+        QCOMPARE(lang::languageNamed(QString::fromLatin1(l.name)), &l);
+        QVERIFY(!lang::languageNamed(QString::fromLatin1(l.name).toLower()));
+        QString all;
+        for (int n = 1; n <= 160; ++n)
+            all += app.slot(n) + u'\n';
+        QVERIFY(!all.contains(QChar::ReplacementCharacter));
+        for (int n : {Txt::SuiteName, Txt::Velocity, Txt::ProbeName, Txt::MainMenu, Txt::Quit, Txt::Units, Txt::Metric,
+                      Txt::Imperial, Txt::PressureLoss, Txt::MeterSizing, Txt::LanguageFileMissing, Txt::UnitConverter,
+                      Txt::MeterSelection, Txt::VeldrixPayback})
+            QVERIFY2(!app.slot(n).isEmpty(), qPrintable(QStringLiteral("slot %1").arg(n)));
+        // The one Central European file: its own letters, not Western ones.
+        if (QLatin1StringView(l.codePage) == QLatin1StringView("windows-1250"))
+            QVERIFY(all.contains(u'ő') && all.contains(u'ű'));
+        // The converter recognises a unit by its name: a list's names differ from each other and its prompt.
+        for (conv::Quantity q : conv::kFillOrder) {
+            const QStringList names = conv::unitNames(q, app.texts);
+            QVERIFY2(QSet<QString>(names.begin(), names.end()).size() == names.size()
+                         && !names.contains(app.slot(conv::promptSlot(q))) && !names.contains(QString()),
+                     qPrintable(QStringLiteral("unit list %1").arg(conv::captionSlot(q))));
         }
-        QVERIFY(!lang::languageNamed(u"deutsch"));
     }
 
     // Without langutil.txt the user is told once and English is copied over it; without English too the user is
