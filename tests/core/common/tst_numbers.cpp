@@ -8,6 +8,7 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 struct Leading { const char *name; QString text; double expected; };
+struct Strict { const char *name; QString text; std::optional<double> value; };
 struct Masked { const char *name; double value; const char *mask, *expected; bool german = false; };
 // Rules: 'g' general text with 15 digits, 'f' with 7 (a 32-bit value), 'c' classic.
 struct General { const char *name; double value; char rule; const char *expected; };
@@ -40,12 +41,16 @@ private slots:
     }
 
     // Strict reading: the whole text, blanks around it allowed, must be one number.
+    void strictNumber_data()
+    {
+        static const Strict rows[] = {{"whole", "300", 300}, {"blanks around", " 2.5 ", 2.5}, {"empty", "", {}},
+                                      {"trailing letter", "300K", {}}, {"no number", "abc", {}}};
+        addRows(rows);
+    }
     void strictNumber()
     {
-        const std::pair<QString, std::optional<double>> rows[] = {
-            {"300", 300}, {" 2.5 ", 2.5}, {"", std::nullopt}, {"300K", std::nullopt}, {"abc", std::nullopt}};
-        for (const auto &[text, value] : rows)
-            QCOMPARE(num::strictNumber(text), value);
+        QFETCH(Strict, row);
+        QCOMPARE(num::strictNumber(row.text), row.value);
     }
 
     // Display masks; a non-finite value is never shown.
