@@ -5,9 +5,12 @@
 using namespace selection;
 
 namespace {
+// Texts typed as maximum and minimum in a unit system, and the temperatures in Celsius they give.
+struct Reading { const char *name; QString maxText, minText; bool metric; double maxCelsius, minCelsius; };
 // Clicks, temperatures typed in a unit system, one digit per technology (magnetic, Coriolis, ultrasonic, vortex, wedge,
 // probe, turbine): ticked or not.
 struct Clicks { const char *name; QStringList clicks; QString maxText, minText; bool metric; QString expected; };
+QChar bit(bool on) { return on ? u'1' : u'0'; }
 } // namespace
 
 class TestSelection : public QObject
@@ -19,8 +22,10 @@ private slots:
 
     // Each technology's temperature limits, at the limit and just across it, for a fluid that no other rule excludes,
     // and for one with no choice made in any group (which excludes nothing either).
-    void temperatureLimits()
+    void temperatureLimits_data()
     {
+        QTest::addColumn<Temperatures>("temperatures");
+        QTest::addColumn<QString>("expected");
         const struct { double max, min; const char *expected; } rows[] = {
             {50, 0, "1111111"},         {50.01, 0, "1111101"},     {150, 0, "1111101"},
             {150.01, 0, "1111100"},     {180, 0, "1111100"},       {180.01, 0, "0111100"},
@@ -30,30 +35,46 @@ private slots:
             {0, -40.01, "0010101"},     {0, -48.01, "0010001"},    {0, -50, "0010001"},
             {0, -50.01, "0010000"},     {0, -200, "0010000"},      {0, -200.01, "0000000"},
         };
-        const FluidDescription liquid{Phase::Liquid, Conductivity::Conductive, Measurement::Volume,
-                                      Cleanliness::Clean, Viscosity::Low};
-        for (const auto &r : rows) {
-            for (const FluidDescription &fluid : {liquid, FluidDescription{}}) {
-                QString shown;
-                for (bool suitable : evaluate(fluid, Temperatures{r.max, r.min}))
-                    shown += suitable ? u'1' : u'0';
-                QCOMPARE(shown, QLatin1String(r.expected));
-            }
+        for (const auto &r : rows)
+            QTest::addRow(r.min == 0 ? "maximum %g C" : "minimum %g C", r.min == 0 ? r.max : r.min)
+                << Temperatures{r.max, r.min} << QString::fromLatin1(r.expected);
+    }
+    void temperatureLimits()
+    {
+        QFETCH(Temperatures, temperatures);
+        QFETCH(QString, expected);
+        const std::pair<const char *, FluidDescription> fluids[] = {
+            {"clean conductive liquid ", {Phase::Liquid, Conductivity::Conductive, Measurement::Volume,
+                                          Cleanliness::Clean, Viscosity::Low}},
+            {"no choice made ", {}}};
+        QStringList shown, wanted;
+        for (const auto &[fluid, description] : fluids) {
+            QString bits;
+            for (bool suitable : evaluate(description, temperatures))
+                bits += bit(suitable);
+            shown << fluid + bits;
+            wanted << fluid + expected;
         }
+        QCOMPARE(shown, wanted);
     }
 
     // Typed text read leniently; Fahrenheit converted except a maximum of 0 (kept as 0 C) and an empty minimum.
+    void temperatureReading_data()
+    {
+        static const Reading rows[] = {
+            {"words read as 0", "hot", "cold", true, 0, 0}, {"leading number", "51abc", "", true, 51, 0},
+            {"too large is infinite", "1e999", "", true, qInf(), 0}, {"0 F maximum kept", "0", "32", false, 0, 0},
+            {"122 F maximum, empty minimum kept", "122", "", false, 50, 0},
+            {"empty maximum, 0 F minimum", "", "0", false, 0, -17.7777777777778},
+            {"-40 F maximum, a word as 0 F minimum", "-40", "x", false, -40, -17.7777777777778}};
+        addRows(rows);
+    }
     void temperatureReading()
     {
-        const std::tuple<QString, QString, bool, double, double> rows[] = {
-            {"hot", "cold", true, 0, 0},  {"51abc", "", true, 51, 0}, {"1e999", "", true, qInf(), 0},
-            {"0", "32", false, 0, 0},     {"122", "", false, 50, 0},  {"", "0", false, 0, -17.7777777777778},
-            {"-40", "x", false, -40, -17.7777777777778}};
-        for (const auto &[maxText, minText, metric, maxCelsius, minCelsius] : rows) {
-            const Temperatures t = workingTemperatures(maxText, minText, metric);
-            QCOMPARE(t.maxCelsius, maxCelsius);
-            QCOMPARE(t.minCelsius, minCelsius);
-        }
+        QFETCH(Reading, row);
+        const Temperatures t = workingTemperatures(row.maxText, row.minText, row.metric);
+        QCOMPARE(t.maxCelsius, row.maxCelsius);
+        QCOMPARE(t.minCelsius, row.minCelsius);
     }
 
     // Each option group and temperature box reaches the rules, a user's tick lasts until the next evaluation, the unit
@@ -89,26 +110,31 @@ private slots:
         const char *ticks[] = {"Check1", "Check2", "Check3", "Check7", "Check8", "Check4", "Check5"};
         const char *names[] = {"TxtMag", "TxtCoriolis", "TxtUltrasonic", "TxtVortex", "TxtWedge", "TxtProbe",
                                "TxtTurbine"};
-        QString shown;
+        // Each technology's name box with its tick, whether it is enabled and whether it is in blue.
+        QStringList shown, expected;
         for (int t = 0; t < kTechnologyCount; ++t) {
-            const bool tick = s.find<QCheckBox>(ticks[t])->isChecked();
-            shown += tick ? u'1' : u'0';
-            QCOMPARE(s.find(names[t])->isEnabled(), tick);
-            QCOMPARE(s.find(names[t])->palette().color(QPalette::Text) == QColor(0, 0, 255), tick);
+            const QWidget *name = s.find(names[t]);
+            shown << names[t] + QString(u' ') + bit(s.find<QCheckBox>(ticks[t])->isChecked()) + bit(name->isEnabled())
+                         + bit(name->palette().color(QPalette::Text) == QColor(0, 0, 255));
+            expected << names[t] + QString(u' ') + QString(3, row.expected[t]);
         }
-        QCOMPARE(shown, row.expected);
+        QCOMPARE(shown, expected);
     }
 
     // Captions composed from the language slots, and the unit labels.
+    void captions_data()
+    {
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("metric") << true;
+        QTest::newRow("imperial") << false;
+    }
     void captions()
     {
-        for (bool metric : {true, false}) {
-            ScreenFixture s(Screen::MeterSelection, "English.txt", metric);
-            QCOMPARE(s.texts({"OptConductivity_1", "OptMeasurements1", "OptVisc_2", "LblTempMin", "TxtMag",
-                              "TxtProbe"}),
-                     QStringLiteral("Non Conductive Mass Viscosity High Minimum Temperature Prandel Tessivo"));
-            QCOMPARE(s.texts({"LblTemp1", "LblTemp2"}), metric ? "Celsius Celsius" : "Fahrenheit Fahrenheit");
-        }
+        QFETCH(bool, metric);
+        ScreenFixture s(Screen::MeterSelection, "English.txt", metric);
+        QCOMPARE(s.texts({"OptConductivity_1", "OptMeasurements1", "OptVisc_2", "LblTempMin", "TxtMag", "TxtProbe"}),
+                 QStringLiteral("Non Conductive Mass Viscosity High Minimum Temperature Prandel Tessivo"));
+        QCOMPARE(s.texts({"LblTemp1", "LblTemp2"}), metric ? "Celsius Celsius" : "Fahrenheit Fahrenheit");
     }
 };
 
