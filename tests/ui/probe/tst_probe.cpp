@@ -12,6 +12,8 @@ struct Probe : ScreenFixture {
 
 // A diameter typed in a unit system, the options clicked, and P, K, F and Q as shown.
 struct Entry { const char *name; bool metric; QString diameter; int location, flowUnit; QString shown; };
+// A diameter typed after 100 mm, and whether the insertion factor shows.
+struct Guard { const char *name; QString diameter; bool insertionShown; };
 
 } // namespace
 
@@ -67,18 +69,23 @@ private slots:
 
     // Near 38/pi mm the mean-velocity point's insertion factor runs off to infinity and turns negative: such a factor,
     // and the combined factor, show blank (never a value from the previous diameter); profile and flow still show.
+    void insertionFactorGuard_data()
+    {
+        const Guard rows[] = {{"12 mm, negative", "12", false},
+                              {"38/pi mm, infinite", QString::number(38 / 3.141592654, 'g', 17), false},
+                              {"12.0958 mm, just above 38/pi", "12.0958", true},
+                              {"1e-300 mm, negative", "1e-300", false}, {"infinite diameter", "1e999", true}};
+        addRows(rows);
+    }
     void insertionFactorGuard()
     {
-        const std::pair<QString, bool> rows[] = {{"12", false}, {QString::number(38 / 3.141592654, 'g', 17), false},
-                                                 {"12.0958", true}, {"1e-300", false}, {"1e999", true}};
-        for (const auto &[diameter, insertionShown] : rows) {
-            Probe s;
-            s.type("100");
-            s.type(diameter);
-            QVERIFY2(!s.outputs().contains(QRegularExpression("(?i)-|inf|nan")), qPrintable(s.outputs()));
-            QVERIFY(s.text("TxtMagFi") != QStringLiteral("1.138"));
-            QCOMPARE(!s.text("TxtMagFi").isEmpty(), insertionShown);
-        }
+        QFETCH(Guard, row);
+        Probe s;
+        s.type("100");
+        s.type(row.diameter);
+        QVERIFY2(!s.outputs().contains(QRegularExpression("(?i)-|inf|nan")), qPrintable(s.outputs()));
+        QVERIFY(s.text("TxtMagFi") != QStringLiteral("1.138"));
+        QCOMPARE(!s.text("TxtMagFi").isEmpty(), row.insertionShown);
     }
 
     // A probe model only decides which result frame shows, in one place; the diameter's unit follows the unit system.
