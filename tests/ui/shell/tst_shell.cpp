@@ -66,7 +66,7 @@ private slots:
         find("CmdMdiMenu")->click();
         closeDeleted();
         for (Screen screen : kCalculatorScreens)
-            QVERIFY(!m_suite->main.screens().find(screen));
+            QVERIFY2(!m_suite->main.screens().find(screen), qPrintable(screenName(screen) + " is still open"));
         QVERIFY(m_suite->main.toolMenu()->parentWidget()->isMaximized());
         const int windows = m_suite->main.mdiArea()->subWindowList().size();
         find("CmdMdiMenu")->click();
