@@ -158,6 +158,15 @@ Velocityfrm::Velocityfrm(AppState &app, QWidget *parent)
     load();
 }
 
+// While Qt deletes the controls it takes the focus from the one that has it,
+// and an editable list then reports its typed text as a choice: no handler
+// may run then, on a screen whose calculator is already gone.
+Velocityfrm::~Velocityfrm()
+{
+    for (QWidget *w : findChildren<QWidget *>())
+        w->blockSignals(true);
+}
+
 void Velocityfrm::trace(const QString &step)
 {
     if (m_trace)

@@ -33,6 +33,7 @@ class Velocityfrm : public QWidget, private velocity::Fields
     Q_OBJECT
 public:
     explicit Velocityfrm(AppState &app, QWidget *parent = nullptr);
+    ~Velocityfrm() override;
 
     // Empties the ten pressure-loss results of the size proposals.
     void clearSizeResults();

@@ -275,6 +275,19 @@ private slots:
         QVERIFY(!s.shown("Frame3"));
     }
 
+    // A screen deleted while its flow unit box holds a typed unit name: the box reports a choice as it loses the
+    // focus, which must not reach a half-destroyed screen.
+    void deletedWithTypedUnit()
+    {
+        VelocityScreen s;
+        s.units()->setFocus();
+        s.units()->lineEdit()->selectAll();
+        QTest::keyClicks(s.units(), s.units()->itemText(1));
+        s.steps.clear();
+        s.screen.reset();
+        QCOMPARE(s.steps, QStringList());
+    }
+
     // An existing meter as good as the new one: the message, and its accuracy emptied and focused for a new figure.
     void paybackMessage()
     {
