@@ -1,9 +1,6 @@
 #include "ui/velocity/velocityfrm.h"
 
-#include "core/common/numbers.h"
 #include "core/lang/textslots.h"
-#include "core/velocity/fluid.h"
-#include "core/velocity/metersizing.h"
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "ui/common/platform.h"
