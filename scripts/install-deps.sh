@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make
   qt6-base-dev            # Core, Gui, Widgets, PrintSupport, Test, offscreen + xcb platforms
+  qt6-tools-dev qt6-l10n-tools  # Qt's translation tools (lupdate, lrelease) and their CMake functions
+  poppler-utils           # pdftotext, which the tests read exported data sheets back with
   libbenchmark-dev        # bench/
   time                    # /usr/bin/time -v for bench/startup-cpu.sh
   fonts-dejavu-core       # readable text on the offscreen and virtual displays
@@ -19,7 +21,7 @@ if [ "${1:-}" = "--fuzz" ]; then
 fi
 if [ "${1:-}" = "--look" ]; then
   # Tools for looking at the running suite under a virtual display.
-  packages+=(xvfb xauth x11-utils xdotool imagemagick poppler-utils)
+  packages+=(xvfb xauth x11-utils xdotool imagemagick)
 fi
 if [ "${1:-}" = "--icons" ]; then
   # Redrawing the committed PNG icons from the SVG (scripts/make-icons.sh).
