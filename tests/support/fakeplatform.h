@@ -1,7 +1,8 @@
 #pragma once
 // A recording stand-in for the desktop: messages and questions are recorded,
 // answers come from a queue (no value, or none left: the user cancels), the
-// printer dialog is accepted or not, the clock is set by the test and pauses
+// printer dialog is accepted or not, a save dialog names the file the test
+// chose, the clock is set by the test and pauses
 // return at once.
 
 #include "ui/common/platform.h"
@@ -27,6 +28,12 @@ public:
             printer.setOutputFormat(QPrinter::PdfFormat), printer.setOutputFileName(pdfFile);
         return acceptPrinter;
     }
+    std::optional<QString> saveFileName(QWidget *, const QString &title, const QString &proposedPath,
+                                        const QString &filter) override
+    {
+        saveDialogs.append({title, proposedPath, filter});
+        return savePath;
+    }
     QDateTime now() override { return clock; }
     void pause(int ms) override
     {
@@ -44,6 +51,8 @@ public:
     QList<std::optional<QString>> answers;
     bool acceptPrinter = false;
     QString pdfFile; // where an accepted printer writes a PDF, when set
+    QList<QStringList> saveDialogs; // each save dialog's title, proposed path and filter
+    std::optional<QString> savePath; // the file the user names in a save dialog; none: cancelled
 
     QDateTime clock = QDateTime(QDate(2026, 12, 6), QTime(9, 30, 0));
     // Runs inside each pause, in place of the events a real pause would handle.

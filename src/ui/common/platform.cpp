@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -27,6 +28,15 @@ bool QtPlatform::choosePrinter(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const QString &title, const QString &proposedPath,
+                                                const QString &filter)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, title, proposedPath, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }

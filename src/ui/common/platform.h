@@ -24,6 +24,10 @@ public:
     // Printer-selection dialog; false when the user cancels. On true the
     // printer is set up for the chosen device.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+    // Save-file dialog starting at `proposedPath` and showing the files that
+    // `filter` names ("PDF (*.pdf)"); no value when the user cancels.
+    virtual std::optional<QString> saveFileName(QWidget *parent, const QString &title, const QString &proposedPath,
+                                                const QString &filter) = 0;
 
     // Wall-clock date and time (shown to the user).
     virtual QDateTime now() = 0;
@@ -37,7 +41,8 @@ public:
     virtual void quit(int code) = 0;
 };
 
-// The real desktop: QMessageBox, QInputDialog, QPrintDialog, system clocks.
+// The real desktop: QMessageBox, QInputDialog, QPrintDialog, QFileDialog, system
+// clocks.
 class QtPlatform : public Platform
 {
 public:
@@ -45,6 +50,8 @@ public:
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &defaultAnswer) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    std::optional<QString> saveFileName(QWidget *parent, const QString &title, const QString &proposedPath,
+                                        const QString &filter) override;
     QDateTime now() override;
     void pause(int ms) override;
     void quit(int code) override;

@@ -136,6 +136,22 @@ ConvertFrm::ConvertFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     resize(minimumSizeHint().expandedTo(QSize(twips(kClientWidth), twips(kClientHeight))));
 }
 
+DataSheet ConvertFrm::dataSheet() const
+{
+    DataSheet sheet;
+    sheet.tool = windowTitle();
+    SheetBuilder b(this, sheet);
+    b.section(windowTitle());
+    for (const conv::Quantity q : conv::kFillOrder) {
+        const Frame &f = m_frames[size_t(q)];
+        if (!f.input->text().trimmed().isEmpty())
+            b.row(f.box->title(), f.box, {f.input, f.inputUnit, f.output, f.outputUnit});
+        if (q == conv::Quantity::Viscosity && !m_specificGravity->text().trimmed().isEmpty())
+            b.row({m_sgLabel, m_specificGravity});
+    }
+    return sheet;
+}
+
 QColor ConvertFrm::highlightColour() { return QColor(192, 192, 255); }
 
 QColor ConvertFrm::normalColour() { return QApplication::palette("QMenu").color(QPalette::Window); }

@@ -5,6 +5,7 @@
 // pressure unit lists also convert while the user types a unit name.
 
 #include "core/convert/catalogue.h"
+#include "ui/common/datasheet.h"
 
 #include <QColor>
 #include <QWidget>
@@ -17,11 +18,14 @@ class QLabel;
 class QLineEdit;
 class Picture;
 
-class ConvertFrm : public QWidget
+class ConvertFrm : public QWidget, public DataSheetSource
 {
     Q_OBJECT
 public:
     explicit ConvertFrm(AppState &app, QWidget *parent = nullptr);
+
+    // Every quantity that holds a value, converted.
+    DataSheet dataSheet() const override;
 
     // Frame background while its input is a positive number: light blue.
     static QColor highlightColour();

@@ -272,6 +272,32 @@ void TessivoFrm::applyTexts()
     control<QLineEdit>(this, QStringLiteral("TxtlblLumbrinVu"))->setText(a.slot(Txt::FlowPerSecondAt1ms));
 }
 
+DataSheet TessivoFrm::dataSheet() const
+{
+    DataSheet sheet;
+    sheet.tool = m_title->text();
+    SheetBuilder b(this, sheet);
+    auto named = [this](const char *name) { return control<QWidget>(this, QLatin1String(name)); };
+    auto checked = [](const auto &options) -> const QWidget * {
+        for (const QRadioButton *option : options)
+            if (option->isChecked())
+                return option;
+        return nullptr;
+    };
+    b.section(m_frameInput->title());
+    b.row({named("TxtLblPipeSize"), m_pipeSize, named("LblpipesizeUnits")});
+    if (const QWidget *location = checked(m_location))
+        b.row(SheetWords::tr("Probe position"), m_frameInput, {location});
+    if (const QWidget *model = checked(m_probeType))
+        b.row(m_frame3->title(), m_frame3, {model});
+    b.section(SheetWords::tr("Results"));
+    b.row({named("TxtLblMagFp"), m_profile});
+    b.row({named("TxtLblMagFi"), m_insertion});
+    b.row({named("TxtLblLumbrinBu"), m_combined});
+    b.row(shownText(named("TxtlblLumbrinVu")), m_flowPerVelocity, {m_flowPerVelocity, checked(m_flowUnit)});
+    return sheet;
+}
+
 void TessivoFrm::showProbeModel(int model)
 {
     // Both frames are kept current by every calculation; a model choice only

@@ -2,6 +2,8 @@
 // The insertion probe screen: profile and insertion factors of a probe in a
 // pipe, and the flow a mean velocity of 1 m/s carries.
 
+#include "ui/common/datasheet.h"
+
 #include <QWidget>
 
 #include <array>
@@ -13,7 +15,7 @@ class QLayout;
 class QLineEdit;
 class QRadioButton;
 
-class TessivoFrm : public QWidget
+class TessivoFrm : public QWidget, public DataSheetSource
 {
     Q_OBJECT
 public:
@@ -21,6 +23,9 @@ public:
 
     // Reads the diameter and options and writes the four results.
     void probeVelocityAndFlowCalculation();
+
+    // The pipe, the probe's place and model, and the factors shown.
+    DataSheet dataSheet() const override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -214,6 +214,36 @@ void MeterSelectionFrm::applyTexts()
     }
 }
 
+DataSheet MeterSelectionFrm::dataSheet() const
+{
+    DataSheet sheet;
+    sheet.tool = windowTitle();
+    SheetBuilder b(this, sheet);
+    auto named = [this](const char *name) { return control<QWidget>(this, QLatin1String(name)); };
+    const auto *fluidFrame = control<QGroupBox>(this, QStringLiteral("Frame2"));
+    b.section(fluidFrame->title());
+    b.row({named("LbLFluidName"), m_fluidName});
+    auto answer = [&](const QString &caption, const auto &options) {
+        for (const QRadioButton *option : options) {
+            if (option->isChecked())
+                b.row(caption, fluidFrame, {option});
+        }
+    };
+    answer(SheetWords::tr("Phase"), m_fluid);
+    answer(SheetWords::tr("Conductivity"), m_conductivity);
+    answer(SheetWords::tr("Measured by"), m_measurement);
+    answer(SheetWords::tr("Cleanliness"), m_clean);
+    answer(m_app.slot(Txt::Viscosity), m_viscosity);
+    b.row({named("LblTempMax"), m_maxTemp, named("LblTemp1")});
+    b.row({named("LblTempMin"), m_minTemp, named("LblTemp2")});
+    b.section(control<QGroupBox>(this, QStringLiteral("Frame1"))->title());
+    for (int i = 0; i < kTechnologyCount; ++i) {
+        if (m_ticks[size_t(i)]->isChecked())
+            b.row({m_names[size_t(i)]});
+    }
+    return sheet;
+}
+
 FluidDescription MeterSelectionFrm::fluidFromOptions() const
 {
     FluidDescription f;

@@ -3,6 +3,7 @@
 // screen ticks the technologies that suit it.
 
 #include "core/selection/meterrules.h"
+#include "ui/common/datasheet.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
-class MeterSelectionFrm : public QWidget
+class MeterSelectionFrm : public QWidget, public DataSheetSource
 {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
 
     // Reads the options and temperatures and shows which technologies suit.
     void evaluateMeterTypes();
+
+    // The fluid as described and the technologies that suit it.
+    DataSheet dataSheet() const override;
 
 private:
     void buildInputs();

@@ -1,6 +1,7 @@
 #include "ui/shell/mdiform.h"
 
 #include "ui/common/appstate.h"
+#include "ui/common/datasheet.h"
 #include "ui/common/events.h"
 #include "ui/common/platform.h"
 #include "ui/common/widgets.h"
@@ -9,7 +10,9 @@
 #include "ui/shell/startbanner.h"
 #include "ui/shell/utilsmenu.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -167,6 +170,15 @@ void MDIForm1::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
+    // The data sheet of the calculator screen in front; the shortcut works
+    // from any field of it.
+    m_exportSheet = file->addAction(tr("Export data sheet…"));
+    m_exportSheet->setObjectName(QStringLiteral("ExportDataSheet"));
+    m_exportSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_exportSheet->setEnabled(false);
+    connect(m_exportSheet, &QAction::triggered, this, &MDIForm1::exportDataSheet);
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] { m_exportSheet->setEnabled(activeSheet()); });
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, [this] { m_app.platform.quit(0); });
@@ -296,6 +308,32 @@ void MDIForm1::showAbout()
     m_banner->closeButton()->show();
     m_banner->show();
     m_banner->raise();
+}
+
+DataSheetSource *MDIForm1::activeSheet() const
+{
+    const QMdiSubWindow *sub = m_area->activeSubWindow();
+    return sub ? dynamic_cast<DataSheetSource *>(sub->widget()) : nullptr;
+}
+
+void MDIForm1::exportDataSheet()
+{
+    const DataSheetSource *source = activeSheet();
+    if (!source)
+        return;
+    QWidget *screen = m_area->activeSubWindow()->widget();
+    const DataSheet sheet = source->dataSheet();
+    const QDateTime now = m_app.platform.now();
+    const std::optional<QString> path = m_app.platform.saveFileName(
+        screen, tr("Export data sheet"), proposedSheetPath(sheet.tool, now.date()), tr("PDF documents (*.pdf)"));
+    if (!path)
+        return;
+    const SheetHeading heading{m_app.slot(Txt::SuiteName) + u' ' + m_app.versionText, now,
+                               m_app.slot(Txt::LanguageName), m_app.slot(m_app.metric ? Txt::Metric : Txt::Imperial)};
+    QString error;
+    if (!writeDataSheet(sheet, heading, *path, &error))
+        m_app.platform.message(screen, tr("The data sheet could not be written to %1:\n%2")
+                                           .arg(QDir::toNativeSeparators(*path), error));
 }
 
 void MDIForm1::tick()

@@ -7,7 +7,9 @@
 #include <memory>
 
 struct AppState;
+class DataSheetSource;
 class Platform;
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -45,6 +47,9 @@ public:
     void showUnitSystem();
     // Shows the splash window with its Close button.
     void showAbout();
+    // Writes the data sheet of the calculator screen in front to a PDF the
+    // user names.
+    void exportDataSheet();
     // Clock refresh (run every second by the timer).
     void tick();
 
@@ -58,6 +63,8 @@ private:
     void buildTopBar();
     void buildMenus();
     void applyTexts();
+    // The calculator screen in front, when it has a data sheet.
+    DataSheetSource *activeSheet() const;
 
     AppState &m_app;
     QMdiArea *m_area;
@@ -78,4 +85,5 @@ private:
     Picture *m_picture2;
     Picture *m_picture3;
     Picture *m_custLogo;
+    QAction *m_exportSheet = nullptr;
 };

@@ -874,6 +874,70 @@ void Velocityfrm::alreadyBetter()
     m_payback.currentAccuracy->setFocus();
 }
 
+// ---------------------------------------------------------------- data sheet
+
+DataSheet Velocityfrm::dataSheet() const
+{
+    DataSheet sheet;
+    sheet.tool = m_title->text();
+    SheetBuilder b(this, sheet);
+    const FlowFrame &ff = m_flow;
+    const QString meterTypeCaption = SheetWords::tr("Meter type");
+    const QString supplyCaption = SheetWords::tr("Supply");
+
+    b.section(SheetWords::tr("Inputs"));
+    b.row({ff.pipeSize.caption, ff.pipeSize.box, ff.pipeSizeUnit});
+    b.row({ff.taperAngle.caption, ff.taperAngle.box});
+    b.row({ff.meterSize.caption, ff.meterSize.box, ff.meterSizeUnit});
+    b.row({ff.flow.caption, ff.flow.box, ff.flowUnits});
+    const QAbstractButton *fluid = m_fluid.water->isChecked() ? m_fluid.water : m_fluid.other;
+    b.row(m_fluid.frame->title(), m_fluid.frame, {fluid});
+    b.row({m_fluid.density.caption, m_fluid.density.box});
+    b.row({m_fluid.viscosity.caption, m_fluid.viscosity.box});
+    for (QRadioButton *option : m_meterTypes.options) {
+        if (option->isChecked())
+            b.row(meterTypeCaption, m_meterTypes.frame, {option});
+    }
+    const PaybackFrame &pf = m_payback;
+    for (const auto &[caption, box] : {std::pair(pf.usageCaption, pf.usage), {pf.priceCaption, pf.price},
+                                       {pf.currentAccuracyCaption, pf.currentAccuracy},
+                                       {pf.waterChargeCaption, pf.waterCharge},
+                                       {pf.sewageChargeCaption, pf.sewageCharge}})
+        b.row({caption, box});
+    for (QRadioButton *option : pf.supply) {
+        if (option->isChecked())
+            b.row(supplyCaption, pf.frame, {option});
+    }
+
+    b.section(SheetWords::tr("Results"));
+    b.row({ff.velocity.caption, ff.velocity.box, ff.velocityUnit});
+    b.row({ff.reynolds.caption, ff.reynolds.box, ff.regime});
+    // The chosen type's accuracy, also where the tool keeps its frame out of
+    // sight (the payback tool, or before a choice in this opening).
+    const MeterType chosen = m_calc.model().shared().meterType;
+    const bool withAccuracy = toolView(tool()).accuracyOnChoice;
+    if (withAccuracy && chosen != MeterType::None) {
+        const Captioned &accuracy = m_accuracy.byType[size_t(chosen)];
+        b.row(Presenter::meterTypeName(chosen), ff.frame, {accuracy.box});
+    }
+    for (const Captioned *loss : {&m_pressure.millibar, &m_pressure.bar, &m_pressure.psi})
+        b.row(m_pressure.caption->text(), m_pressure.frame, {loss->box, loss->caption});
+    for (const auto &[caption, box] : {std::pair(pf.revenueLossCaption, pf.revenueLoss),
+                                       {pf.paybackCaption, pf.payback}})
+        b.row({caption, box});
+
+    if (b.shown(m_size.frame)) {
+        b.section(m_size.heading->text(), {QString(), QString(), QString(), Presenter::reducedBoreColumn(),
+                                            Presenter::fullBoreColumn()});
+        for (size_t i = 0; i < kProposals; ++i)
+            b.row({m_size.sizes[i].caption, m_size.sizes[i].box, m_size.units[i], m_size.losses[i],
+                   m_size.fullBoreLosses[i]});
+    }
+    if (withAccuracy)
+        sheet.chart = accuracyChart(inputs(), chosen, m_app.texts);
+    return sheet;
+}
+
 void Velocityfrm::showEvent(QShowEvent *event)
 {
     // The main window takes the suite's name when the screen first shows in

@@ -14,6 +14,7 @@
 // every run.
 
 #include "core/velocity/calculator.h"
+#include "ui/common/datasheet.h"
 
 #include <QWidget>
 #include <array>
@@ -28,7 +29,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class Velocityfrm : public QWidget, private velocity::Fields
+class Velocityfrm : public QWidget, public DataSheetSource, private velocity::Fields
 {
     Q_OBJECT
 public:
@@ -37,6 +38,10 @@ public:
 
     // Empties the ten pressure-loss results of the size proposals.
     void clearSizeResults();
+
+    // The inputs and results the tool shows, and for the tools with an
+    // accuracy its chart.
+    DataSheet dataSheet() const override;
 
     // Reports each handler as it runs ("TxtFlow changed", "full
     // recalculation", ...), so a cascade can be followed; none by default.
