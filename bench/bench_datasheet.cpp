@@ -21,7 +21,7 @@ void BM_ExportVelocitySheet(benchmark::State &state)
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     const SheetHeading heading{QStringLiteral("Gauntry 3.051"), s.platform.now(), QStringLiteral("English"),
-                               QStringLiteral("Metric")};
+                               QStringLiteral("Units"), QStringLiteral("Metric")};
     QString error;
     for (auto _ : state) {
         if (!writeDataSheet(dynamic_cast<DataSheetSource *>(s.screen.get())->dataSheet(), heading, path, &error))

@@ -13,6 +13,10 @@ struct Language {
     const char *menuItem; // object name of its Language menu item; nullptr: list only
     int menuPosition;     // place in the Language menu, from 1; 0: list only
     const char *codePage; // the Windows code page its file is written in
+    // The language of the program's own words (menus, the chart, the data
+    // sheet): an ISO 639 code, whose translation the suite carries unless it
+    // is English, the words' own language.
+    const char *words;
 };
 
 // Every language, in the order of the tool menu's list.

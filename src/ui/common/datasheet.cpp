@@ -177,7 +177,7 @@ bool writeDataSheet(const DataSheet &sheet, const SheetHeading &heading, const Q
         layout.table({}, {{SheetWords::tr("Program"), heading.suite},
                           {SheetWords::tr("Date"), QLocale().toString(heading.when, QLocale::ShortFormat)},
                           {SheetWords::tr("Language"), heading.language},
-                          {SheetWords::tr("Units"), heading.units}});
+                          {heading.unitsCaption, heading.units}});
         layout.skip(kSectionGap);
         for (const SheetSection &section : sheet.sections) {
             if (section.rows.isEmpty())

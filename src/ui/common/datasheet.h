@@ -43,6 +43,7 @@ struct SheetHeading {
     QString suite;    // the suite's name and version
     QDateTime when;
     QString language; // the loaded language's own name
+    QString unitsCaption; // "Units", from the language file
     QString units;    // the unit system's name
 };
 

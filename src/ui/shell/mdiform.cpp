@@ -7,6 +7,7 @@
 #include "ui/common/widgets.h"
 #include "core/lang/languages.h"
 #include "core/lang/textslots.h"
+#include "ui/lang/translations.h"
 #include "ui/shell/startbanner.h"
 #include "ui/shell/utilsmenu.h"
 
@@ -168,23 +169,23 @@ void MDIForm1::buildTopBar()
 
 void MDIForm1::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File"));
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->setObjectName(QStringLiteral("File"));
     // The data sheet of the calculator screen in front; the shortcut works
     // from any field of it.
-    m_exportSheet = file->addAction(tr("Export data sheet…"));
+    m_exportSheet = m_fileMenu->addAction(QString());
     m_exportSheet->setObjectName(QStringLiteral("ExportDataSheet"));
     m_exportSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_exportSheet->setEnabled(false);
     connect(m_exportSheet, &QAction::triggered, this, &MDIForm1::exportDataSheet);
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] { m_exportSheet->setEnabled(activeSheet()); });
-    file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("Exit"));
-    exit->setObjectName(QStringLiteral("Exit"));
-    connect(exit, &QAction::triggered, this, [this] { m_app.platform.quit(0); });
+    m_fileMenu->addSeparator();
+    m_exit = m_fileMenu->addAction(QString());
+    m_exit->setObjectName(QStringLiteral("Exit"));
+    connect(m_exit, &QAction::triggered, this, [this] { m_app.platform.quit(0); });
 
-    QMenu *language = menuBar()->addMenu(QStringLiteral("&Language"));
-    language->setObjectName(QStringLiteral("Language"));
+    m_languageMenu = menuBar()->addMenu(QString());
+    m_languageMenu->setObjectName(QStringLiteral("Language"));
     // The menu lists the languages in its own order, each under its own name.
     std::vector<const lang::Language *> items;
     for (const lang::Language &l : lang::languages()) {
@@ -194,17 +195,35 @@ void MDIForm1::buildMenus()
     std::sort(items.begin(), items.end(),
               [](const auto *a, const auto *b) { return a->menuPosition < b->menuPosition; });
     for (const lang::Language *l : items) {
-        QAction *action = language->addAction(QString::fromLatin1(l->name));
+        QAction *action = m_languageMenu->addAction(QString::fromLatin1(l->name));
         action->setObjectName(QString::fromLatin1(l->menuItem));
         const QString target = QString::fromLatin1(l->file);
         connect(action, &QAction::triggered, this, [this, target] { switchLanguage(target); });
     }
 
-    QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
-    about->setObjectName(QStringLiteral("About"));
-    QAction *aboutItem = about->addAction(QStringLiteral("About"));
-    aboutItem->setObjectName(QStringLiteral("AboutItem"));
-    connect(aboutItem, &QAction::triggered, this, &MDIForm1::showAbout);
+    m_aboutMenu = menuBar()->addMenu(QString());
+    m_aboutMenu->setObjectName(QStringLiteral("About"));
+    m_aboutItem = m_aboutMenu->addAction(QString());
+    m_aboutItem->setObjectName(QStringLiteral("AboutItem"));
+    connect(m_aboutItem, &QAction::triggered, this, &MDIForm1::showAbout);
+    captionMenus();
+}
+
+void MDIForm1::captionMenus()
+{
+    m_fileMenu->setTitle(tr("&File"));
+    m_exportSheet->setText(tr("Export data sheet…"));
+    m_exit->setText(tr("Exit"));
+    m_languageMenu->setTitle(tr("&Language"));
+    m_aboutMenu->setTitle(tr("&About"));
+    m_aboutItem->setText(tr("About"));
+}
+
+void MDIForm1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        captionMenus();
+    QMainWindow::changeEvent(event);
 }
 
 bool MDIForm1::start()
@@ -272,6 +291,7 @@ lang::LoadOutcome MDIForm1::loadLanguageTexts()
 {
     const lang::LoadOutcome outcome = lang::loadLanguageTexts(m_app, this);
     if (outcome == lang::LoadOutcome::Loaded) {
+        lang::useWordsOf(m_app.slot(Txt::LanguageName));
         if (m_toolMenu)
             m_toolMenu->applyTexts();
         applyTexts();
@@ -283,6 +303,7 @@ void MDIForm1::switchLanguage(const QString &fileName)
 {
     const lang::SwitchOutcome outcome = lang::switchLanguage(m_app, fileName, this);
     if (outcome == lang::SwitchOutcome::Loaded) {
+        lang::useWordsOf(m_app.slot(Txt::LanguageName));
         if (m_toolMenu)
             m_toolMenu->applyTexts();
         applyTexts();
@@ -329,7 +350,8 @@ void MDIForm1::exportDataSheet()
     if (!path)
         return;
     const SheetHeading heading{m_app.slot(Txt::SuiteName) + u' ' + m_app.versionText, now,
-                               m_app.slot(Txt::LanguageName), m_app.slot(m_app.metric ? Txt::Metric : Txt::Imperial)};
+                               m_app.slot(Txt::LanguageName), m_app.slot(Txt::Units),
+                               m_app.slot(m_app.metric ? Txt::Metric : Txt::Imperial)};
     QString error;
     if (!writeDataSheet(sheet, heading, *path, &error))
         m_app.platform.message(screen, tr("The data sheet could not be written to %1:\n%2")

@@ -13,6 +13,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMdiArea;
 class QPushButton;
 class QTimer;
@@ -58,10 +59,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildTopBar();
     void buildMenus();
+    void captionMenus();
     void applyTexts();
     // The calculator screen in front, when it has a data sheet.
     DataSheetSource *activeSheet() const;
@@ -85,5 +88,10 @@ private:
     Picture *m_picture2;
     Picture *m_picture3;
     Picture *m_custLogo;
+    QMenu *m_fileMenu = nullptr;
     QAction *m_exportSheet = nullptr;
+    QAction *m_exit = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_aboutMenu = nullptr;
+    QAction *m_aboutItem = nullptr;
 };

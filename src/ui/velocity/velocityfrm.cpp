@@ -885,7 +885,7 @@ DataSheet Velocityfrm::dataSheet() const
     const QString meterTypeCaption = SheetWords::tr("Meter type");
     const QString supplyCaption = SheetWords::tr("Supply");
 
-    b.section(SheetWords::tr("Inputs"));
+    b.section(m_app.slot(Txt::Input));
     b.row({ff.pipeSize.caption, ff.pipeSize.box, ff.pipeSizeUnit});
     b.row({ff.taperAngle.caption, ff.taperAngle.box});
     b.row({ff.meterSize.caption, ff.meterSize.box, ff.meterSizeUnit});
