@@ -5,87 +5,100 @@
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblatt</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Accuracy against flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Genauigkeit über dem Durchfluss</translation>
     </message>
     <message>
         <source>Probe position</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondenposition</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggregatzustand</translation>
     </message>
     <message>
         <source>Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitfähigkeit</translation>
     </message>
     <message>
         <source>Measured by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessen als</translation>
     </message>
     <message>
         <source>Cleanliness</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauberkeit</translation>
     </message>
     <message>
         <source>Meter type</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählertyp</translation>
     </message>
     <message>
         <source>Supply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Versorgung</translation>
     </message>
 </context>
 <context>
     <name>MDIForm1</name>
     <message>
         <source>Export data sheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblatt exportieren…</translation>
     </message>
     <message>
         <source>Export data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblatt exportieren</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>The data sheet could not be written to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datenblatt konnte nicht nach %1 geschrieben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
     </message>
 </context>
 </TS>

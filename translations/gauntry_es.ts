@@ -5,87 +5,100 @@
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el PDF.</translation>
     </message>
     <message>
         <source>Data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de datos</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Accuracy against flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisión frente al caudal</translation>
     </message>
     <message>
         <source>Probe position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de la sonda</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductividad</translation>
     </message>
     <message>
         <source>Measured by</source>
-        <translation type="unfinished"></translation>
+        <translation>Medido como</translation>
     </message>
     <message>
         <source>Cleanliness</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpieza</translation>
     </message>
     <message>
         <source>Meter type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de medidor</translation>
     </message>
     <message>
         <source>Supply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación</translation>
     </message>
 </context>
 <context>
     <name>MDIForm1</name>
     <message>
         <source>Export data sheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar hoja de datos…</translation>
     </message>
     <message>
         <source>Export data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar hoja de datos</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The data sheet could not be written to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la hoja de datos en %1:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
     </message>
 </context>
 </TS>

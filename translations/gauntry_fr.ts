@@ -5,87 +5,100 @@
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>Data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche technique</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Accuracy against flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Précision en fonction du débit</translation>
     </message>
     <message>
         <source>Probe position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de la sonde</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité</translation>
     </message>
     <message>
         <source>Measured by</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesuré en</translation>
     </message>
     <message>
         <source>Cleanliness</source>
-        <translation type="unfinished"></translation>
+        <translation>Propreté</translation>
     </message>
     <message>
         <source>Meter type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de compteur</translation>
     </message>
     <message>
         <source>Supply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation</translation>
     </message>
 </context>
 <context>
     <name>MDIForm1</name>
     <message>
         <source>Export data sheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la fiche technique…</translation>
     </message>
     <message>
         <source>Export data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la fiche technique</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The data sheet could not be written to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche technique n’a pas pu être écrite dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
     </message>
 </context>
 </TS>

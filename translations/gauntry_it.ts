@@ -5,87 +5,100 @@
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il PDF.</translation>
     </message>
     <message>
         <source>Data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda tecnica</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Accuracy against flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisione in funzione della portata</translation>
     </message>
     <message>
         <source>Probe position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione della sonda</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conducibilità</translation>
     </message>
     <message>
         <source>Measured by</source>
-        <translation type="unfinished"></translation>
+        <translation>Misurato come</translation>
     </message>
     <message>
         <source>Cleanliness</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulizia</translation>
     </message>
     <message>
         <source>Meter type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di contatore</translation>
     </message>
     <message>
         <source>Supply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentazione</translation>
     </message>
 </context>
 <context>
     <name>MDIForm1</name>
     <message>
         <source>Export data sheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta scheda tecnica…</translation>
     </message>
     <message>
         <source>Export data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta scheda tecnica</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenti PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The data sheet could not be written to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la scheda tecnica in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
     </message>
 </context>
 </TS>

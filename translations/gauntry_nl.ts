@@ -5,87 +5,100 @@
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>De PDF kon niet worden aangemaakt.</translation>
     </message>
     <message>
         <source>Data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensblad</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>Accuracy against flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nauwkeurigheid tegen debiet</translation>
     </message>
     <message>
         <source>Probe position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie van de sonde</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Geleidbaarheid</translation>
     </message>
     <message>
         <source>Measured by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeten als</translation>
     </message>
     <message>
         <source>Cleanliness</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinheid</translation>
     </message>
     <message>
         <source>Meter type</source>
-        <translation type="unfinished"></translation>
+        <translation>Metertype</translation>
     </message>
     <message>
         <source>Supply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Voeding</translation>
     </message>
 </context>
 <context>
     <name>MDIForm1</name>
     <message>
         <source>Export data sheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensblad exporteren…</translation>
     </message>
     <message>
         <source>Export data sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensblad exporteren</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-documenten (*.pdf)</translation>
     </message>
     <message>
         <source>The data sheet could not be written to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gegevensblad kon niet naar %1 worden geschreven:
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "core/lang/languages.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTranslator>
 #include <memory>
 
@@ -39,6 +40,9 @@ void useWordsOf(const QString &languageName)
         w.translator = std::move(translator);
     }
     w.code = code;
+    // Qt posts the LanguageChange events to the windows; deliver them now, so
+    // that everything shows the new words when the switch returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 QString wordsInForce() { return words().code; }

@@ -8,6 +8,7 @@
 #include "testlang.h"
 #include "datarows.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -160,6 +161,29 @@ private slots:
         QVERIFY(m_platform.messages.isEmpty());
         // One active file only, whatever the case it was written with.
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).filter("langutil.txt", Qt::CaseInsensitive).size(), 1);
+    }
+
+    // The program's own words in each language: its translation is built in and every word of its .ts file is
+    // translated (English and the site's variant use the words as written).
+    void programWords_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const lang::Language &l : lang::languages()) {
+            if (QLatin1StringView(l.words) != u"en")
+                QTest::newRow(l.name) << QString::fromLatin1(l.words);
+        }
+    }
+    void programWords()
+    {
+        QFETCH(QString, code);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/gauntry_") + code));
+        QFile ts(shippedLanguageDir() + QStringLiteral("/../../translations/gauntry_") + code + QStringLiteral(".ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(ts.readAll());
+        QVERIFY(text.count(QStringLiteral("<source>")) > 10);
+        QCOMPARE(text.count(QStringLiteral("type=\"unfinished\"")), 0);
+        QCOMPARE(translator.translate("MDIForm1", "Exit").isEmpty(), false);
     }
 };
 

@@ -93,8 +93,18 @@ private slots:
         QCOMPARE(m_suite->app.slot(Txt::LanguageName), QStringLiteral("Magyar"));
         const QStringList captions = {"CmdMdiMenu", "FrameMenu", "TxtMdiUnitsTitle", "TxtMdiUnits"};
         QCOMPARE(texts(captions), QString::fromUtf8("Főmenü|Főmenü|Units|") + m_suite->app.slot(Txt::Imperial));
-        m_suite->main.menuBar()->findChild<QAction *>("German")->trigger();
+        // The program's own words follow: the menus in the new language.
+        QMenuBar *bar = m_suite->main.menuBar();
+        auto menus = [bar] {
+            return QStringList{bar->findChild<QMenu *>("File")->title(),
+                               bar->findChild<QAction *>("ExportDataSheet")->text()};
+        };
+        QCOMPARE(menus(), QStringList({QString::fromUtf8("&Fájl"), QString::fromUtf8("Adatlap exportálása…")}));
+        bar->findChild<QAction *>("German")->trigger();
         QCOMPARE(texts(captions), QString::fromUtf8("Hauptmenü|Hauptmenü|Units|") + m_suite->app.slot(Txt::Imperial));
+        QCOMPARE(menus(), QStringList({"&Datei", QString::fromUtf8("Datenblatt exportieren…")}));
+        bar->findChild<QAction *>("English")->trigger();
+        QCOMPARE(menus(), QStringList({"&File", QString::fromUtf8("Export data sheet…")}));
         find("CmdMetric")->click();
         QVERIFY(m_suite->app.metric);
         QCOMPARE(texts({"TxtMdiUnits"}), m_suite->app.slot(Txt::Metric));
