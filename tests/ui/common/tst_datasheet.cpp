@@ -93,23 +93,35 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
 
     // Every screen and tool, in English and Magyar, metric and imperial: each row of what the screen shows stands on
-    // a line of the PDF, with the heading and the tool's title.
+    // a line of the PDF, with the heading and the tool's title; in English metric also figures the example gives.
     void everyScreen_data()
     {
+        QTest::addColumn<SheetRow>("row");
         const QString velocity = "CmboFlowUnits=1 TxtMeterSize=100 TxtFlow=7.853608733 ";
-        static const SheetRow rows[] = {
-            {"velocity", "CmdMenuVel", velocity + "OptMeterType_1", "English.txt", true, "Veldrix Mains"},
-            {"velocity, Magyar inches", "CmdMenuVel", velocity + "OptMeterType_0", "Hungary.txt", false, "Prandel"},
+        const SheetRow tools[] = {
+            {"velocity", "CmdMenuVel", velocity + "OptMeterType_1", "", true, "Veldrix Mains"},
+            {"velocity, Prandel", "CmdMenuVel", velocity + "OptMeterType_0", "", true, "Prandel"},
             {"payback", "CmdVeldrixPayBack", velocity + "Chkmains_0 TxtMeterPrice=1000 TxtWaterValue=1 "
-             "TxtSewageCharge=0.5 TxtCurrentMeterAccuracy=2", "English.txt", true, "6501.37"},
+             "TxtSewageCharge=0.5 TxtCurrentMeterAccuracy=2", "", true, "6501.37"},
             {"pressure loss", "CmdMenuPress", "TxtpipeSize=100 TxtTaperAngle=15 OptMeterType_1 TxtMeterSize=50 "
-             "CmboFlowUnits=1 TxtFlow=3.926804", "English.txt", true, "0.8885"},
-            {"meter size, Magyar", "CmdMenuSize", "CmboFlowUnits=1 TxtFlow=10", "Hungary.txt", true, "0.1252"},
-            {"converter", "CmdMenuConvert", "TxtPressIP=1 CmbPressIP=1 CmbPressOP=7", "English.txt", true, "14.5038"},
-            {"selection", "CmdMetersel", "TxtFluidName=Brine OptFluid_0 TxtMaxTemp=60", "English.txt", true, "Brine"},
-            {"probe, imperial", "CmdMenuProbe", "TxtpipeSize=12 OptProbeLocation_0 OptProbeType_2 "
-             "OptLumbrinFlowUnits_1", "Hungary.txt", false, ""}};
-        addRows(rows);
+             "CmboFlowUnits=1 TxtFlow=3.926804", "", true, "0.8885"},
+            {"meter size", "CmdMenuSize", "CmboFlowUnits=1 TxtFlow=10", "", true, "0.1252"},
+            {"converter", "CmdMenuConvert", "TxtPressIP=1 CmbPressIP=1 CmbPressOP=7", "", true, "14.5038"},
+            {"selection", "CmdMetersel", "TxtFluidName=Brine OptFluid_0 TxtMaxTemp=60", "", true, "Brine"},
+            {"probe", "CmdMenuProbe", "TxtpipeSize=300 OptProbeLocation_0 OptProbeType_2 OptLumbrinFlowUnits_1",
+             "", true, ""}};
+        for (const SheetRow &tool : tools) {
+            for (const char *language : {"English.txt", "Hungary.txt"}) {
+                for (bool metric : {true, false}) {
+                    SheetRow row = tool;
+                    row.language = QString::fromLatin1(language);
+                    row.metric = metric;
+                    if (row.language != u"English.txt" || !metric)
+                        row.extra.clear();
+                    QTest::addRow("%s, %s, %s", tool.name, language, metric ? "metric" : "imperial") << row;
+                }
+            }
+        }
     }
     void everyScreen()
     {
