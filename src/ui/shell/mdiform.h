@@ -7,6 +7,7 @@
 #include <memory>
 
 struct AppState;
+class AccuracyChartFrm;
 class Platform;
 class QFrame;
 class QLabel;
@@ -49,6 +50,10 @@ public:
     void tick();
 
     ScreenHost &screens() { return m_screens; }
+    // Opens the accuracy chart beside the velocity screen, or brings it to
+    // the front.
+    AccuracyChartFrm *openAccuracyChart();
+    AccuracyChartFrm *accuracyChart() const;
     QMdiArea *mdiArea() const { return m_area; }
 
 protected:
@@ -57,12 +62,14 @@ protected:
 private:
     void buildTopBar();
     void buildMenus();
+    void placeChartBeside(QWidget *velocityScreen);
     void applyTexts();
 
     AppState &m_app;
     QMdiArea *m_area;
     ScreenHost m_screens;
     QPointer<UtilsMenu> m_toolMenu; // null again once the user closes it
+    QPointer<AccuracyChartFrm> m_chart; // null while it is not open
     std::unique_ptr<StartBanner> m_banner;
     QTimer *m_timer;
 
