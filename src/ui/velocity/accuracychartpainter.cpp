@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -84,17 +85,22 @@ QString emptySentence(const ChartData &data)
     return QString();
 }
 
+QFont boldOf(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
 // One painting of a chart with curves. Coordinates: x rises with the
 // logarithm of the flow, y with the percent, inside `m_plot`.
 class ChartPainter
 {
 public:
     ChartPainter(QPainter &painter, const QRectF &area, const ChartData &data)
-        : m_p(painter), m_area(area), m_data(data), m_font(painter.font()),
-          m_metrics(m_font, painter.device()), m_em(m_metrics.height()), m_line(std::max(m_em / 16, 0.5))
+        : m_p(painter), m_area(area), m_data(data), m_font(painter.font()), m_bold(boldOf(m_font)),
+          m_metrics(m_font, painter.device()), m_boldMetrics(m_bold, painter.device()), m_em(m_metrics.height()),
+          m_line(std::max(m_em / 16, 0.5))
     {
-        m_bold = m_font;
-        m_bold.setBold(true);
         m_logMin = std::log10(data.flowMin);
         m_logSpan = std::log10(data.flowMax) - m_logMin;
     }
@@ -110,9 +116,16 @@ private:
     }
     double textWidth(const QString &text, const QFont &font) const
     {
-        return QFontMetricsF(font, m_p.device()).horizontalAdvance(text);
+        return (font.bold() ? m_boldMetrics : m_metrics).horizontalAdvance(text);
     }
     QPen curvePen(MeterType type) const;
+    // A width for a line drawn without smoothing: whole device pixels (at
+    // least one), so every such line of a kind looks alike wherever it falls.
+    double crisp(double width) const
+    {
+        const double ratio = m_p.device()->devicePixelRatioF();
+        return std::max(1.0, std::round(width * ratio)) / ratio;
+    }
 
     struct LegendEntry {
         QString text;
@@ -141,6 +154,7 @@ private:
     QFont m_font;
     QFont m_bold;
     QFontMetricsF m_metrics;
+    QFontMetricsF m_boldMetrics;
     double m_em;
     double m_line; // the width of a thin line
     double m_logMin = 0;
@@ -158,6 +172,10 @@ private:
 // Whether a line drawn from a to b runs through `rect`.
 bool crosses(const QRectF &rect, const QLineF &line)
 {
+    // Most lines pass well clear: their bounds tell at once.
+    if (std::max(line.x1(), line.x2()) < rect.left() || std::min(line.x1(), line.x2()) > rect.right()
+        || std::max(line.y1(), line.y2()) < rect.top() || std::min(line.y1(), line.y2()) > rect.bottom())
+        return false;
     if (rect.contains(line.p1()) || rect.contains(line.p2()))
         return true;
     const QLineF edges[] = {{rect.topLeft(), rect.topRight()}, {rect.topRight(), rect.bottomRight()},
@@ -169,14 +187,15 @@ bool crosses(const QRectF &rect, const QLineF &line)
     return false;
 }
 
+// Mitred joins: the Veldrix steps keep square corners, and between the
+// rated curves' close samples a join cannot be told from a round one (which
+// costs a trigonometric arc at every point).
 QPen ChartPainter::curvePen(MeterType type) const
 {
     const QColor colour = typeColour(type);
-    if (m_data.chosen == MeterType::None)
-        return QPen(colour, 1.6 * m_line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (type == m_data.chosen)
-        return QPen(colour, 2.6 * m_line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    return QPen(lightColour(colour), 1.4 * m_line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const bool strong = type == m_data.chosen, light = !strong && m_data.chosen != MeterType::None;
+    const double width = strong ? 2.6 : light ? 1.0 : 1.6;
+    return QPen(light ? lightColour(colour) : colour, width * m_line, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
 }
 
 QList<ChartPainter::LegendEntry> ChartPainter::legendEntries() const
@@ -280,46 +299,46 @@ bool ChartPainter::layOut()
 
 void ChartPainter::grid()
 {
+    // The grid, the frame and the ticks run along the pixel rows and columns:
+    // drawn without smoothing they stay crisp and cost little, each kind of
+    // line in one call.
+    m_p.save();
+    m_p.setRenderHint(QPainter::Antialiasing, false);
     const double tick = 0.35 * m_em;
-    m_p.setFont(m_font);
-    // Minor lines at 2 to 9 times each decade, stronger ones at the decades.
     const int decades = int(std::lround(m_logSpan));
+    QList<QLineF> minor, major, ticks;
     for (int k = 0; k < decades; ++k) {
         const double decade = std::pow(10.0, std::round(m_logMin) + k);
-        m_p.setPen(QPen(kMinorGrid, m_line * 0.8));
         for (int m = 2; m <= 9; ++m)
-            m_p.drawLine(QPointF(x(m * decade), m_plot.top()), QPointF(x(m * decade), m_plot.bottom()));
-    }
-    m_p.setPen(QPen(kDecadeGrid, m_line * 0.8));
-    for (int k = 1; k < decades; ++k) {
-        const double xd = x(std::pow(10.0, std::round(m_logMin) + k));
-        m_p.drawLine(QPointF(xd, m_plot.top()), QPointF(xd, m_plot.bottom()));
+            minor.append(QLineF(x(m * decade), m_plot.top(), x(m * decade), m_plot.bottom()));
+        if (k > 0)
+            major.append(QLineF(x(decade), m_plot.top(), x(decade), m_plot.bottom()));
     }
     for (double t : m_percentTicks) {
         if (t > 0 && t < m_data.percentMax)
-            m_p.drawLine(QPointF(m_plot.left(), y(t)), QPointF(m_plot.right(), y(t)));
+            major.append(QLineF(m_plot.left(), y(t), m_plot.right(), y(t)));
+        ticks.append(QLineF(m_plot.left() - tick, y(t), m_plot.left(), y(t)));
     }
-
-    // The frame, the ticks and their labels.
-    m_p.setPen(QPen(kAxis, m_line));
+    for (double f : m_flowTicks)
+        ticks.append(QLineF(x(f), m_plot.bottom(), x(f), m_plot.bottom() + tick));
+    m_p.setPen(QPen(kMinorGrid, crisp(m_line * 0.8)));
+    m_p.drawLines(minor);
+    m_p.setPen(QPen(kDecadeGrid, crisp(m_line * 0.8)));
+    m_p.drawLines(major);
+    m_p.setPen(QPen(kAxis, crisp(m_line)));
+    m_p.drawLines(ticks);
     m_p.setBrush(Qt::NoBrush);
     m_p.drawRect(m_plot);
-    for (double t : m_percentTicks) {
-        const double yt = y(t);
-        m_p.setPen(QPen(kAxis, m_line));
-        m_p.drawLine(QPointF(m_plot.left() - tick, yt), QPointF(m_plot.left(), yt));
-        m_p.setPen(kInk);
-        m_p.drawText(QRectF(m_area.left(), yt - m_em, m_plot.left() - tick - 0.3 * m_em - m_area.left(), 2 * m_em),
+    m_p.restore();
+
+    m_p.setFont(m_font);
+    m_p.setPen(kInk);
+    for (double t : m_percentTicks)
+        m_p.drawText(QRectF(m_area.left(), y(t) - m_em, m_plot.left() - tick - 0.3 * m_em - m_area.left(), 2 * m_em),
                      Qt::AlignRight | Qt::AlignVCenter, tickText(t));
-    }
-    for (double f : m_flowTicks) {
-        const double xt = x(f);
-        m_p.setPen(QPen(kAxis, m_line));
-        m_p.drawLine(QPointF(xt, m_plot.bottom()), QPointF(xt, m_plot.bottom() + tick));
-        m_p.setPen(kInk);
-        m_p.drawText(QRectF(xt - 4 * m_em, m_plot.bottom() + tick, 8 * m_em, 1.2 * m_em),
+    for (double f : m_flowTicks)
+        m_p.drawText(QRectF(x(f) - 4 * m_em, m_plot.bottom() + tick, 8 * m_em, 1.2 * m_em),
                      Qt::AlignHCenter | Qt::AlignTop, tickText(f));
-    }
 }
 
 void ChartPainter::axisTitles()
@@ -351,14 +370,17 @@ void ChartPainter::bands()
         {b.q1, QCoreApplication::translate("AccuracyChart", "Q1", "minimum flow")},
         {b.q2, QCoreApplication::translate("AccuracyChart", "Q2", "transitional flow")},
         {b.qb, QCoreApplication::translate("AccuracyChart", "Qb", "flow of best accuracy")}};
-    QPen pen(kBandLine, m_line, Qt::DashLine);
+    QPen pen(kBandLine, crisp(m_line), Qt::DashLine);
     m_p.setFont(m_font);
     double lastRight = -HUGE_VAL;
     int row = 0;
     for (const auto &[flow, label] : lines) {
         const double xb = x(flow);
+        // Upright dashes need no smoothing, which would stroke each one.
+        m_p.setRenderHint(QPainter::Antialiasing, false);
         m_p.setPen(pen);
         m_p.drawLine(QPointF(xb, m_plot.top()), QPointF(xb, m_plot.bottom()));
+        m_p.setRenderHint(QPainter::Antialiasing, true);
         m_drawn.append(QLineF(xb, m_plot.top(), xb, m_plot.bottom()));
         // The label stands at the top of its line, one row lower when it
         // would run into the one before (a narrow chart).
@@ -412,19 +434,30 @@ void ChartPainter::curves()
                 continue;
             }
             QPolygonF line;
+            // A point level with the two before it only lengthens the level
+            // stretch (a fixed figure, a Veldrix band): it moves the end
+            // instead of adding a join to stroke.
+            const auto add = [&line](const QPointF &p) {
+                const qsizetype n = line.size();
+                if (n >= 2 && line[n - 1].y() == p.y() && line[n - 2].y() == p.y())
+                    line[n - 1] = p;
+                else
+                    line.append(p);
+            };
             for (qsizetype i = 1; i < run.size(); ++i) {
                 const ChartPoint &a = run[i - 1], &b = run[i];
                 const bool inA = a.percent <= top, inB = b.percent <= top;
                 if (inA && line.isEmpty())
-                    line << at(a);
+                    add(at(a));
                 if (inA && inB) {
-                    line << at(b);
+                    add(at(b));
                 } else if (inA) {
-                    line << crossing(a, b);
+                    add(crossing(a, b));
                     stroke(line);
                     line.clear();
                 } else if (inB) {
-                    line << crossing(a, b) << at(b);
+                    add(crossing(a, b));
+                    add(at(b));
                 }
             }
             if (line.size() > 1)
@@ -439,8 +472,10 @@ void ChartPainter::current()
     if (!m_data.currentFlow)
         return;
     const double xc = x(*m_data.currentFlow);
-    m_p.setPen(QPen(kInk, m_line, Qt::DotLine));
+    m_p.setRenderHint(QPainter::Antialiasing, false);
+    m_p.setPen(QPen(kInk, crisp(m_line), Qt::DotLine));
     m_p.drawLine(QPointF(xc, m_plot.top()), QPointF(xc, m_plot.bottom()));
+    m_p.setRenderHint(QPainter::Antialiasing, true);
 
     // The marker on the chosen curve; above the axis's top, an arrow at the
     // top pointing up (the label gives the figure).
@@ -494,14 +529,16 @@ void ChartPainter::current()
         const QRectF markArea(mark - QPointF(off, off), QSizeF(2 * off, 2 * off));
         int hidden = place.intersects(markArea) ? 1000 : 0;
         for (const QLineF &line : std::as_const(m_drawn))
-            hidden += crosses(place, line) ? 1 : 0;
+            hidden += crosses(place, line);
         if (hidden < fewest) {
             fewest = hidden;
             box = place;
         }
     }
+    // An opaque box: blending a translucent one costs more than the whole
+    // rest of the label, and it sits where it hides the fewest lines anyway.
     m_p.setPen(QPen(m_data.current ? typeColour(m_data.chosen) : kInk, m_line));
-    m_p.setBrush(QColor(255, 255, 255, 235));
+    m_p.setBrush(Qt::white);
     m_p.drawRoundedRect(box, 0.3 * m_em, 0.3 * m_em);
     m_p.setBrush(Qt::NoBrush);
     m_p.setPen(kInk);
@@ -542,7 +579,7 @@ QString ChartPainter::offAxisNote() const
 void ChartPainter::drawTextLine(const QRectF &box, const QString &text, const QFont &font, Qt::Alignment align)
 {
     m_p.setFont(font);
-    const QString shown = QFontMetricsF(font, m_p.device()).elidedText(text, Qt::ElideRight, box.width());
+    const QString shown = (font.bold() ? m_boldMetrics : m_metrics).elidedText(text, Qt::ElideRight, box.width());
     m_p.drawText(box, align | Qt::AlignVCenter, shown);
 }
 
