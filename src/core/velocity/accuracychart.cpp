@@ -199,11 +199,11 @@ ChartData accuracyChart(const InputTexts &texts, MeterType chosen, const TextTab
     const bool limited = edges[0] || edges[1];
     if (!rated && !limited)
         return emptyChart(ChartEmpty::NoFigures);
-    ChartData data = emptyChart(ChartEmpty::None);
     const double velocityPerFlow = probe.velocityPerUnitFlow();
     // A bore for which no flow gives a velocity is as good as no size.
     if (!(velocityPerFlow > 0) || !std::isfinite(velocityPerFlow))
         return emptyChart(ChartEmpty::NoSize);
+    ChartData data = emptyChart(ChartEmpty::None);
 
     // The range that matters for the size, then the typed flow within reach.
     double lo = HUGE_VAL, hi = 0;

@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <climits>
@@ -144,8 +143,8 @@ private:
     void current();
     void axisTitles();
     QString offAxisNote() const;
-    // Draws a line of text left-aligned in `box`, cut short with an ellipsis
-    // when it does not fit.
+    // Draws one line of text in `box`, cut short with an ellipsis when it
+    // does not fit.
     void drawTextLine(const QRectF &box, const QString &text, const QFont &font, Qt::Alignment align = Qt::AlignLeft);
 
     QPainter &m_p;
@@ -169,7 +168,7 @@ private:
     QList<QLineF> m_drawn;
 };
 
-// Whether a line drawn from a to b runs through `rect`.
+// Whether `line` runs through `rect`.
 bool crosses(const QRectF &rect, const QLineF &line)
 {
     // Most lines pass well clear: their bounds tell at once.
