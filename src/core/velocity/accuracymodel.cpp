@@ -16,7 +16,7 @@ constexpr double kM3PerHourPerLitresPerSecond = 3.6;
 // large-meter figures apply (the two tests overlap from 601 to 609 mm, where
 // the later one wins).
 constexpr double kFullAccuracyVelocity = 0.499999;
-constexpr double kLowVelocity = 0.5;
+constexpr double kLowVelocity = kFixedFigureVelocity;
 constexpr int kSmallMeterBelow = 610;
 constexpr int kLargeMeterAbove = 600;
 

@@ -17,6 +17,9 @@ namespace velocity {
 inline constexpr float kImperialLimitFactor = 0.9687f;
 // Smaller meters than this (millimetres) have no Prandel or Brevil figure.
 inline constexpr int kSmallestRatedMeterMm = 14;
+// The mean velocity (metres per second) from which Prandel and Brevil hold
+// their fixed figure; below it their figure grows as the velocity falls.
+inline constexpr double kFixedFigureVelocity = 0.5;
 
 // The meter size s in whole millimetres: the typed size rounded half to even;
 // on the imperial screen the typed inches x 25.4 rounded half to even, taken

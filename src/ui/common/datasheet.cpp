@@ -188,6 +188,7 @@ bool writeDataSheet(const DataSheet &sheet, const SheetHeading &heading, const Q
         }
         if (sheet.chart) {
             layout.line(SheetWords::tr("Accuracy against flow"), sized(12, true), QColor(0, 51, 153));
+            painter.setFont(sized(9));
             paintAccuracyChart(painter, layout.rest(kChartHeight), *sheet.chart);
         }
         painter.end();

@@ -10,6 +10,8 @@
 #include "ui/lang/translations.h"
 #include "ui/shell/startbanner.h"
 #include "ui/shell/utilsmenu.h"
+#include "ui/velocity/accuracychartfrm.h"
+#include "ui/velocity/velocityfrm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +50,20 @@ MDIForm1::MDIForm1(AppState &app) : m_app(app), m_area(new QMdiArea), m_screens(
     layout->addWidget(m_area, 1);
     setCentralWidget(central);
     buildMenus();
+
+    // A velocity screen opened while the chart is open is the one it follows;
+    // each one's chart button opens the chart.
+    m_screens.onOpened([this](Screen screen, QWidget *widget) {
+        auto *velocityScreen = screen == Screen::Velocity ? qobject_cast<Velocityfrm *>(widget) : nullptr;
+        if (!velocityScreen)
+            return;
+        connect(velocityScreen, &Velocityfrm::chartRequested, this, &MDIForm1::openAccuracyChart);
+        if (m_chart) {
+            m_chart->follow(velocityScreen);
+            placeChartBeside(velocityScreen);
+            ScreenHost::bringToFront(velocityScreen);
+        }
+    });
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -184,6 +200,13 @@ void MDIForm1::buildMenus()
     m_exit->setObjectName(QStringLiteral("Exit"));
     connect(m_exit, &QAction::triggered, this, [this] { m_app.platform.quit(0); });
 
+    m_viewMenu = menuBar()->addMenu(QString());
+    m_viewMenu->setObjectName(QStringLiteral("View"));
+    m_chartItem = m_viewMenu->addAction(QString());
+    m_chartItem->setObjectName(QStringLiteral("AccuracyChart"));
+    m_chartItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    connect(m_chartItem, &QAction::triggered, this, &MDIForm1::openAccuracyChart);
+
     m_languageMenu = menuBar()->addMenu(QString());
     m_languageMenu->setObjectName(QStringLiteral("Language"));
     // The menu lists the languages in its own order, each under its own name.
@@ -214,6 +237,8 @@ void MDIForm1::captionMenus()
     m_fileMenu->setTitle(tr("&File"));
     m_exportSheet->setText(tr("Export data sheet…"));
     m_exit->setText(tr("Exit"));
+    m_viewMenu->setTitle(tr("&View"));
+    m_chartItem->setText(tr("Accuracy chart"));
     m_languageMenu->setTitle(tr("&Language"));
     m_aboutMenu->setTitle(tr("&About"));
     m_aboutItem->setText(tr("About"));
@@ -318,7 +343,57 @@ void MDIForm1::applyTexts()
     showUnitSystem();
 }
 
-void MDIForm1::showUnitSystem() { m_units->setText(m_app.slot(m_app.metric ? Txt::Metric : Txt::Imperial)); }
+void MDIForm1::showUnitSystem()
+{
+    m_units->setText(m_app.slot(m_app.metric ? Txt::Metric : Txt::Imperial));
+    // The velocity screen reads its sizes in the unit system in use, and its
+    // flow unit in the language loaded: the chart follows both at once.
+    if (m_chart)
+        m_chart->refreshSoon();
+}
+
+AccuracyChartFrm *MDIForm1::accuracyChart() const { return m_chart.data(); }
+
+AccuracyChartFrm *MDIForm1::openAccuracyChart()
+{
+    if (!m_chart) {
+        m_chart = new AccuracyChartFrm(m_app);
+        m_screens.add(m_chart)->show();
+        QWidget *velocityScreen = m_screens.find(Screen::Velocity);
+        m_chart->follow(qobject_cast<Velocityfrm *>(velocityScreen));
+        placeChartBeside(velocityScreen);
+    }
+    ScreenHost::bringToFront(m_chart);
+    return m_chart.data();
+}
+
+// A chart hidden behind a maximised screen cannot be watched while typing:
+// the chart and the velocity screen stand side by side, each restored from
+// maximised, the screen at the left at the width it asks for, the chart in
+// the rest of the area and as high as it. The main window widens when the
+// area is too narrow for both, as far as the desktop allows.
+void MDIForm1::placeChartBeside(QWidget *velocityScreen)
+{
+    QWidget *chartWindow = m_chart->parentWidget();
+    QWidget *screenWindow = velocityScreen ? velocityScreen->parentWidget() : nullptr;
+    const int screenWidth = screenWindow ? screenWindow->sizeHint().width() : 0;
+    int areaWidth = m_area->viewport()->width();
+    const int missing = screenWidth + chartWindow->sizeHint().width() - areaWidth;
+    if (missing > 0) {
+        const int room = screen() ? screen()->availableGeometry().width() - frameGeometry().width() : 0;
+        const int grow = std::clamp(room, 0, missing);
+        resize(width() + grow, height());
+        areaWidth += grow;
+    }
+    const int height = m_area->viewport()->height();
+    if (screenWindow) {
+        screenWindow->showNormal();
+        screenWindow->setGeometry(0, 0, screenWidth, height);
+    }
+    chartWindow->showNormal();
+    chartWindow->setGeometry(screenWidth, 0, std::max(areaWidth - screenWidth, chartWindow->minimumSizeHint().width()),
+                             height);
+}
 
 void MDIForm1::showAbout()
 {

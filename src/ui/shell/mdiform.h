@@ -7,6 +7,7 @@
 #include <memory>
 
 struct AppState;
+class AccuracyChartFrm;
 class DataSheetSource;
 class Platform;
 class QAction;
@@ -55,6 +56,10 @@ public:
     void tick();
 
     ScreenHost &screens() { return m_screens; }
+    // Opens the accuracy chart beside the velocity screen, or brings it to
+    // the front.
+    AccuracyChartFrm *openAccuracyChart();
+    AccuracyChartFrm *accuracyChart() const;
     QMdiArea *mdiArea() const { return m_area; }
 
 protected:
@@ -65,6 +70,7 @@ private:
     void buildTopBar();
     void buildMenus();
     void captionMenus();
+    void placeChartBeside(QWidget *velocityScreen);
     void applyTexts();
     // The calculator screen in front, when it has a data sheet.
     DataSheetSource *activeSheet() const;
@@ -73,6 +79,7 @@ private:
     QMdiArea *m_area;
     ScreenHost m_screens;
     QPointer<UtilsMenu> m_toolMenu; // null again once the user closes it
+    QPointer<AccuracyChartFrm> m_chart; // null while it is not open
     std::unique_ptr<StartBanner> m_banner;
     QTimer *m_timer;
 
@@ -91,6 +98,8 @@ private:
     QMenu *m_fileMenu = nullptr;
     QAction *m_exportSheet = nullptr;
     QAction *m_exit = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QAction *m_chartItem = nullptr;
     QMenu *m_languageMenu = nullptr;
     QMenu *m_aboutMenu = nullptr;
     QAction *m_aboutItem = nullptr;

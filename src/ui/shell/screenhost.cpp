@@ -45,7 +45,8 @@ QWidget *ScreenHost::find(Screen screen) const
 QWidget *ScreenHost::open(Screen screen)
 {
     QWidget *widget = find(screen);
-    if (!widget) {
+    const bool made = !widget;
+    if (made) {
         widget = createScreen(screen, m_app);
         if (!widget)
             return nullptr;
@@ -53,6 +54,8 @@ QWidget *ScreenHost::open(Screen screen)
         widget->parentWidget()->show();
     }
     bringToFront(widget);
+    if (made && m_opened)
+        m_opened(screen, widget);
     return widget;
 }
 

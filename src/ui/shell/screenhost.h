@@ -3,6 +3,7 @@
 // is created on its first opening and afterwards only brought to the front.
 
 #include <QString>
+#include <functional>
 
 struct AppState;
 class QMdiArea;
@@ -37,7 +38,12 @@ public:
     QMdiSubWindow *add(QWidget *widget);
     static void bringToFront(QWidget *screen);
 
+    // Told of every screen open() makes, once it shows at the front (a window
+    // that follows a screen takes it up here).
+    void onOpened(std::function<void(Screen, QWidget *)> opened) { m_opened = std::move(opened); }
+
 private:
     QMdiArea *m_area;
     AppState &m_app;
+    std::function<void(Screen, QWidget *)> m_opened;
 };

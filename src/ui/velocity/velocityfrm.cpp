@@ -13,9 +13,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -125,6 +127,24 @@ void setShown(std::initializer_list<QWidget *> widgets, bool shown)
         w->setVisible(shown);
 }
 
+// A button that Enter presses as well as Space: the screen is no dialog, so
+// it has no default button to take Enter.
+class EnterButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 // The reducer sketch beside the taper angle: a pipe narrowing to the meter
 // bore and widening again, with the included angle marked.
 QPixmap reducerSketch(int width, int height)
@@ -168,6 +188,7 @@ void Velocityfrm::trace(const QString &step)
 {
     if (m_trace)
         m_trace(step);
+    emit changed();
 }
 
 VelocityTool Velocityfrm::tool() const { return m_app.velocityTool.value_or(VelocityTool::Velocity); }
@@ -366,6 +387,12 @@ void Velocityfrm::buildAccuracyFrame(QWidget *parent)
     setShown({af.standard, af.accuracyTo}, false);
     grid->addWidget(af.accuracyTo, row, 0);
     grid->addWidget(af.standard, row, 1, 1, 2);
+    // The chart of the accuracy over the flow, at the right of the rows;
+    // made last, so Tab reaches it after the accuracy shown.
+    af.chart = new EnterButton(tr("Chart…"), f);
+    af.chart->setObjectName(QStringLiteral("CmdAccuracyChart"));
+    af.chart->setToolTip(tr("The accuracy of the meter types over the flow"));
+    grid->addWidget(af.chart, 0, 3, 3, 1, Qt::AlignRight | Qt::AlignTop);
     grid->setColumnStretch(2, 1);
 }
 
@@ -592,6 +619,7 @@ void Velocityfrm::wire()
         });
     }
     enablePrinting(this, m_print, m_app);
+    connect(m_accuracy.chart, &QPushButton::clicked, this, &Velocityfrm::chartRequested);
 
     // Enter moves the focus along the order the inputs are usually filled in.
     const std::pair<QLineEdit *, QWidget *> enterChain[] = {

@@ -27,6 +27,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 class Velocityfrm : public QWidget, public DataSheetSource, private velocity::Fields
@@ -46,6 +47,17 @@ public:
     // Reports each handler as it runs ("TxtFlow changed", "full
     // recalculation", ...), so a cascade can be followed; none by default.
     void setTrace(std::function<void(const QString &)> trace) { m_trace = std::move(trace); }
+
+    // The inputs as the boxes hold them now, as a run reads them.
+    velocity::InputTexts currentInputs() const { return inputs(); }
+
+signals:
+    // A handler ran: the inputs or the chosen meter type may have changed.
+    // It comes at the start of each handler and of each step, so one
+    // keystroke gives several; whoever follows the screen gathers them.
+    void changed();
+    // The user asked for the accuracy chart (the button in the accuracy frame).
+    void chartRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -91,6 +103,7 @@ private:
         Captioned brevilStandard; // TxtLblAccurBrevil, TxtAccurBrevil: never shown
         QLabel *standard = nullptr;   // Label1
         QLabel *accuracyTo = nullptr; // Label2
+        QPushButton *chart = nullptr; // CmdAccuracyChart
         // The box of each meter type, indexed by type (both Veldrix types
         // share one).
         std::array<Captioned, velocity::kMeterTypes> byType{};

@@ -6,8 +6,9 @@
 
 namespace {
 // A Screen (-1: the main window with the tool menu), the velocity screen's tool (0 velocity, 1 pressure loss, 2 meter
-// size, 3 payback) or probe model, and the order Tab walks the controls in (unchecked when empty).
-struct Case { int screen, option; QString tabOrder; };
+// size, 3 payback) or probe model, the order Tab walks the controls in (unchecked when empty), and a button clicked
+// first (none when empty).
+struct Case { int screen, option; QString tabOrder; QString click = {}; };
 
 bool fits(const QSize &needed, const QWidget *w) { return needed.boundedTo(w->size()) == needed; }
 
@@ -59,6 +60,10 @@ private slots:
             {"probe", {probe, 0, "Image1 TxtpipeSize OptProbeLocation_0 OptProbeType_0 TxtMagFp TxtMagFi"}},
             {"probe Lumbrin", {probe, 2, {}}},
             {"velocity", {velocity, 0, flow + "ChkWater ChkOther OptMeterType_0"}},
+            {"velocity, Veldrix chosen", {velocity, 0, flow + "ChkWater ChkOther TxtAccurVeldrix CmdAccuracyChart "
+             "OptMeterType_0", "OptMeterType_1"}},
+            {"velocity, Brevil chosen, no size", {velocity, 0, flow + "ChkWater ChkOther CmdAccuracyChart OptMeterType_0",
+             "OptMeterType_2"}},
             {"pressure loss", {velocity, 1, "Image1 TxtpipeSize TxtTaperAngle TxtMeterSize TxtFlow CmboFlowUnits "
              "TxtVelocity TxtReynolds TxtLblTurbLAm ChkWater TxtPressMeter TxtPressMeterbars TxtPressMeterPsi "
              "OptMeterType_0"}},
@@ -90,6 +95,8 @@ private slots:
             if (Screen(screen.screen) == Screen::Probe)
                 control<QAbstractButton>(root, indexedName(u"OptProbeType", screen.option))->click();
         }
+        if (!screen.click.isEmpty())
+            control<QAbstractButton>(root, screen.click)->click();
         root->show();
         root->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(root));

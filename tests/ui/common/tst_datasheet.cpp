@@ -99,7 +99,7 @@ private slots:
         QTest::addColumn<SheetRow>("row");
         const QString velocity = "CmboFlowUnits=1 TxtMeterSize=100 TxtFlow=7.853608733 ";
         const SheetRow tools[] = {
-            {"velocity", "CmdMenuVel", velocity + "OptMeterType_1", "", true, "Veldrix Mains"},
+            {"velocity", "CmdMenuVel", velocity + "OptMeterType_1", "", true, "Veldrix Mains|Q1|Q2|Qb|Brevil"},
             {"velocity, Prandel", "CmdMenuVel", velocity + "OptMeterType_0", "", true, "Prandel"},
             {"payback", "CmdVeldrixPayBack", velocity + "Chkmains_0 TxtMeterPrice=1000 TxtWaterValue=1 "
              "TxtSewageCharge=0.5 TxtCurrentMeterAccuracy=2", "", true, "6501.37"},
