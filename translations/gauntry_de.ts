@@ -2,6 +2,75 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AccuracyChart</name>
+    <message>
+        <source>Type a meter size above 0 on the velocity screen to see its accuracy chart.</source>
+        <translation>Geben Sie im Geschwindigkeitsfenster eine Zählergröße über 0 ein, um ihr Genauigkeitsdiagramm zu sehen.</translation>
+    </message>
+    <message>
+        <source>Choose a flow unit on the velocity screen to see the accuracy chart.</source>
+        <translation>Wählen Sie im Geschwindigkeitsfenster eine Durchflusseinheit, um das Genauigkeitsdiagramm zu sehen.</translation>
+    </message>
+    <message>
+        <source>None of the meter types has accuracy figures for a meter size of %1.</source>
+        <translation>Für eine Zählergröße von %1 hat keiner der Zählertypen Genauigkeitswerte.</translation>
+    </message>
+    <message>
+        <source>%1 (no figures for this size)</source>
+        <translation>%1 (keine Werte für diese Größe)</translation>
+    </message>
+    <message>
+        <source>Q1, Q2, Qb of %1</source>
+        <translation>Q1, Q2, Qb von %1</translation>
+    </message>
+    <message>
+        <source>Flow rate (%1)</source>
+        <translation>Durchfluss (%1)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit (± %)</source>
+        <translation>Fehlergrenze (± %)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit against flow rate, meter size %1</source>
+        <translation>Fehlergrenze über dem Durchfluss, Zählergröße %1</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <comment>minimum flow</comment>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <comment>transitional flow</comment>
+        <translation>Q2</translation>
+    </message>
+    <message>
+        <source>Qb</source>
+        <comment>flow of best accuracy</comment>
+        <translation>Qb</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the flow axis</source>
+        <translation>%1 liegt außerhalb der Durchflussachse</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to see the chart.</source>
+        <translation>Vergrößern Sie das Fenster, um das Diagramm zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>AccuracyChartFrm</name>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Genauigkeitsdiagramm</translation>
+    </message>
+    <message>
+        <source>Open the velocity tool to see the accuracy chart.</source>
+        <translation>Öffnen Sie das Geschwindigkeitswerkzeug, um das Genauigkeitsdiagramm zu sehen.</translation>
+    </message>
+</context>
+<context>
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
@@ -99,6 +168,25 @@
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Genauigkeitsdiagramm</translation>
+    </message>
+</context>
+<context>
+    <name>Velocityfrm</name>
+    <message>
+        <source>Chart…</source>
+        <translation>Diagramm…</translation>
+    </message>
+    <message>
+        <source>The accuracy of the meter types over the flow</source>
+        <translation>Die Genauigkeit der Zählertypen über dem Durchfluss</translation>
     </message>
 </context>
 </TS>

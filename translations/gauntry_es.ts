@@ -2,6 +2,75 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AccuracyChart</name>
+    <message>
+        <source>Type a meter size above 0 on the velocity screen to see its accuracy chart.</source>
+        <translation>Escriba un tamaño de medidor mayor que 0 en la pantalla de velocidad para ver su gráfico de precisión.</translation>
+    </message>
+    <message>
+        <source>Choose a flow unit on the velocity screen to see the accuracy chart.</source>
+        <translation>Elija una unidad de caudal en la pantalla de velocidad para ver el gráfico de precisión.</translation>
+    </message>
+    <message>
+        <source>None of the meter types has accuracy figures for a meter size of %1.</source>
+        <translation>Ninguno de los tipos de medidor tiene datos de precisión para un tamaño de %1.</translation>
+    </message>
+    <message>
+        <source>%1 (no figures for this size)</source>
+        <translation>%1 (sin datos para este tamaño)</translation>
+    </message>
+    <message>
+        <source>Q1, Q2, Qb of %1</source>
+        <translation>Q1, Q2, Qb de %1</translation>
+    </message>
+    <message>
+        <source>Flow rate (%1)</source>
+        <translation>Caudal (%1)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit (± %)</source>
+        <translation>Límite de precisión (± %)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit against flow rate, meter size %1</source>
+        <translation>Límite de precisión frente al caudal, tamaño del medidor %1</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <comment>minimum flow</comment>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <comment>transitional flow</comment>
+        <translation>Q2</translation>
+    </message>
+    <message>
+        <source>Qb</source>
+        <comment>flow of best accuracy</comment>
+        <translation>Qb</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the flow axis</source>
+        <translation>%1 queda fuera del eje de caudal</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to see the chart.</source>
+        <translation>Amplíe la ventana para ver el gráfico.</translation>
+    </message>
+</context>
+<context>
+    <name>AccuracyChartFrm</name>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Gráfico de precisión</translation>
+    </message>
+    <message>
+        <source>Open the velocity tool to see the accuracy chart.</source>
+        <translation>Abra la herramienta de velocidad para ver el gráfico de precisión.</translation>
+    </message>
+</context>
+<context>
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
@@ -99,6 +168,25 @@
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Gráfico de precisión</translation>
+    </message>
+</context>
+<context>
+    <name>Velocityfrm</name>
+    <message>
+        <source>Chart…</source>
+        <translation>Gráfico…</translation>
+    </message>
+    <message>
+        <source>The accuracy of the meter types over the flow</source>
+        <translation>La precisión de los tipos de medidor a lo largo del caudal</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,75 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AccuracyChart</name>
+    <message>
+        <source>Type a meter size above 0 on the velocity screen to see its accuracy chart.</source>
+        <translation>Saisissez un diamètre de compteur supérieur à 0 dans l’écran de vitesse pour voir son graphique de précision.</translation>
+    </message>
+    <message>
+        <source>Choose a flow unit on the velocity screen to see the accuracy chart.</source>
+        <translation>Choisissez une unité de débit dans l’écran de vitesse pour voir le graphique de précision.</translation>
+    </message>
+    <message>
+        <source>None of the meter types has accuracy figures for a meter size of %1.</source>
+        <translation>Aucun type de compteur n’a de valeurs de précision pour un diamètre de %1.</translation>
+    </message>
+    <message>
+        <source>%1 (no figures for this size)</source>
+        <translation>%1 (aucune valeur pour ce diamètre)</translation>
+    </message>
+    <message>
+        <source>Q1, Q2, Qb of %1</source>
+        <translation>Q1, Q2, Qb de %1</translation>
+    </message>
+    <message>
+        <source>Flow rate (%1)</source>
+        <translation>Débit (%1)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit (± %)</source>
+        <translation>Limite de précision (± %)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit against flow rate, meter size %1</source>
+        <translation>Limite de précision selon le débit, diamètre du compteur %1</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <comment>minimum flow</comment>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <comment>transitional flow</comment>
+        <translation>Q2</translation>
+    </message>
+    <message>
+        <source>Qb</source>
+        <comment>flow of best accuracy</comment>
+        <translation>Qb</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the flow axis</source>
+        <translation>%1 est hors de l’axe des débits</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to see the chart.</source>
+        <translation>Agrandissez la fenêtre pour voir le graphique.</translation>
+    </message>
+</context>
+<context>
+    <name>AccuracyChartFrm</name>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Graphique de précision</translation>
+    </message>
+    <message>
+        <source>Open the velocity tool to see the accuracy chart.</source>
+        <translation>Ouvrez l’outil de vitesse pour voir le graphique de précision.</translation>
+    </message>
+</context>
+<context>
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
@@ -99,6 +168,25 @@
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Graphique de précision</translation>
+    </message>
+</context>
+<context>
+    <name>Velocityfrm</name>
+    <message>
+        <source>Chart…</source>
+        <translation>Graphique…</translation>
+    </message>
+    <message>
+        <source>The accuracy of the meter types over the flow</source>
+        <translation>La précision des types de compteur selon le débit</translation>
     </message>
 </context>
 </TS>

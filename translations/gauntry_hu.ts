@@ -2,6 +2,75 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu">
 <context>
+    <name>AccuracyChart</name>
+    <message>
+        <source>Type a meter size above 0 on the velocity screen to see its accuracy chart.</source>
+        <translation>A pontossági diagramhoz írjon 0-nál nagyobb mérőméretet a sebesség ablakba.</translation>
+    </message>
+    <message>
+        <source>Choose a flow unit on the velocity screen to see the accuracy chart.</source>
+        <translation>A pontossági diagramhoz válasszon térfogatáram-mértékegységet a sebesség ablakban.</translation>
+    </message>
+    <message>
+        <source>None of the meter types has accuracy figures for a meter size of %1.</source>
+        <translation>%1 mérethez egyik mérőtípusnak sincs pontossági adata.</translation>
+    </message>
+    <message>
+        <source>%1 (no figures for this size)</source>
+        <translation>%1 (ehhez a mérethez nincs adat)</translation>
+    </message>
+    <message>
+        <source>Q1, Q2, Qb of %1</source>
+        <translation>%1 Q1, Q2, Qb értékei</translation>
+    </message>
+    <message>
+        <source>Flow rate (%1)</source>
+        <translation>Térfogatáram (%1)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit (± %)</source>
+        <translation>Pontossági határ (± %)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit against flow rate, meter size %1</source>
+        <translation>Pontossági határ a térfogatáram függvényében, mérőméret: %1</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <comment>minimum flow</comment>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <comment>transitional flow</comment>
+        <translation>Q2</translation>
+    </message>
+    <message>
+        <source>Qb</source>
+        <comment>flow of best accuracy</comment>
+        <translation>Qb</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the flow axis</source>
+        <translation>%1 kívül esik a térfogatáram-tengelyen</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to see the chart.</source>
+        <translation>A diagramhoz nagyítsa meg az ablakot.</translation>
+    </message>
+</context>
+<context>
+    <name>AccuracyChartFrm</name>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Pontossági diagram</translation>
+    </message>
+    <message>
+        <source>Open the velocity tool to see the accuracy chart.</source>
+        <translation>A pontossági diagramhoz nyissa meg a sebesség eszközt.</translation>
+    </message>
+</context>
+<context>
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
@@ -99,6 +168,25 @@
     <message>
         <source>About</source>
         <translation>Névjegy</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Nézet</translation>
+    </message>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Pontossági diagram</translation>
+    </message>
+</context>
+<context>
+    <name>Velocityfrm</name>
+    <message>
+        <source>Chart…</source>
+        <translation>Diagram…</translation>
+    </message>
+    <message>
+        <source>The accuracy of the meter types over the flow</source>
+        <translation>A mérőtípusok pontossága a térfogatáram függvényében</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,75 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AccuracyChart</name>
+    <message>
+        <source>Type a meter size above 0 on the velocity screen to see its accuracy chart.</source>
+        <translation>Inserire un diametro del contatore maggiore di 0 nella schermata della velocità per vedere il grafico di precisione.</translation>
+    </message>
+    <message>
+        <source>Choose a flow unit on the velocity screen to see the accuracy chart.</source>
+        <translation>Scegliere un’unità di portata nella schermata della velocità per vedere il grafico di precisione.</translation>
+    </message>
+    <message>
+        <source>None of the meter types has accuracy figures for a meter size of %1.</source>
+        <translation>Nessun tipo di contatore ha valori di precisione per un diametro di %1.</translation>
+    </message>
+    <message>
+        <source>%1 (no figures for this size)</source>
+        <translation>%1 (nessun valore per questo diametro)</translation>
+    </message>
+    <message>
+        <source>Q1, Q2, Qb of %1</source>
+        <translation>Q1, Q2, Qb di %1</translation>
+    </message>
+    <message>
+        <source>Flow rate (%1)</source>
+        <translation>Portata (%1)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit (± %)</source>
+        <translation>Limite di precisione (± %)</translation>
+    </message>
+    <message>
+        <source>Accuracy limit against flow rate, meter size %1</source>
+        <translation>Limite di precisione in funzione della portata, diametro del contatore %1</translation>
+    </message>
+    <message>
+        <source>Q1</source>
+        <comment>minimum flow</comment>
+        <translation>Q1</translation>
+    </message>
+    <message>
+        <source>Q2</source>
+        <comment>transitional flow</comment>
+        <translation>Q2</translation>
+    </message>
+    <message>
+        <source>Qb</source>
+        <comment>flow of best accuracy</comment>
+        <translation>Qb</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the flow axis</source>
+        <translation>%1 è fuori dall’asse della portata</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to see the chart.</source>
+        <translation>Ingrandire la finestra per vedere il grafico.</translation>
+    </message>
+</context>
+<context>
+    <name>AccuracyChartFrm</name>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Grafico di precisione</translation>
+    </message>
+    <message>
+        <source>Open the velocity tool to see the accuracy chart.</source>
+        <translation>Aprire lo strumento della velocità per vedere il grafico di precisione.</translation>
+    </message>
+</context>
+<context>
     <name>DataSheet</name>
     <message>
         <source>The PDF could not be started.</source>
@@ -99,6 +168,25 @@
     <message>
         <source>About</source>
         <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Accuracy chart</source>
+        <translation>Grafico di precisione</translation>
+    </message>
+</context>
+<context>
+    <name>Velocityfrm</name>
+    <message>
+        <source>Chart…</source>
+        <translation>Grafico…</translation>
+    </message>
+    <message>
+        <source>The accuracy of the meter types over the flow</source>
+        <translation>La precisione dei tipi di contatore in funzione della portata</translation>
     </message>
 </context>
 </TS>
