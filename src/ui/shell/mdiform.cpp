@@ -71,7 +71,9 @@ MDIForm1::MDIForm1(AppState &app) : m_app(app), m_area(new QMdiArea), m_screens(
     connect(m_timer, &QTimer::timeout, this, &MDIForm1::tick);
 }
 
-MDIForm1::~MDIForm1() = default;
+// While Qt tears the child windows down, the area still reports which one is
+// active; that must not reach this window, whose own parts are gone by then.
+MDIForm1::~MDIForm1() { m_area->disconnect(this); }
 
 UtilsMenu *MDIForm1::toolMenu() const { return m_toolMenu.data(); }
 
