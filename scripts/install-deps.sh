@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-core       # readable text on the offscreen and virtual displays
   dpkg-dev file           # make package: CPack's Debian generator and its library dependency scan
   desktop-file-utils appstream  # checks of the installed launcher and metainfo files
+  lintian                 # the package check of the install test
+  reuse                   # every file's licence and copyright (the reuse lint test)
 )
 if [ "${1:-}" = "--fuzz" ]; then
   # make fuzz: clang++ with libFuzzer and the sanitizer runtimes, and the
