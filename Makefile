@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two commands do all set-up on a fresh Debian 12 machine:
 #   make run    install what is missing, build, start the suite in run/
 #   make test   install what is missing, build, run every test headless

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One keystroke's update of the accuracy chart, for a 100 mm Veldrix Mains
 // meter with the flow typed in cubic metres per hour: the chart's data alone,
 // the data and its painting into an 800 x 500 image (at pixel ratio 1 and 2),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One keystroke in each of the converter's input boxes: the text change runs
 // the frame highlight and the conversion and writes the output box.
 #include "ui/common/events.h"

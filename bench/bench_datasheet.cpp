@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Exporting a data sheet: the velocity tool filled in (its rows and its
 // accuracy chart, the largest sheet) written to a PDF file, as File > Export
 // data sheet does once the user has named the file.

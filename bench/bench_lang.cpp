@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of reading and applying a whole language file, and of the display
 // mask formatter that every result passes through.
 #include "ui/common/appstate.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Response to one user action on the probe screen and the selection guide:
 // a keystroke in the pipe diameter (through the change handler to the four
 // result boxes) and one option click (through the rule table to the seven

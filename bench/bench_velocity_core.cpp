@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The velocity tools' calculations without widgets, through the calculator on
 // plain texts: one flow keystroke in the velocity tool (water, Veldrix Mains),
 // and one in the meter-size tool (the five sizes, each with its pressure loss).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One flow keystroke on the velocity screen, through the real widgets: in the
 // velocity tool with a meter type chosen (the whole cascade to the last field
 // written), in the meter size tool (the size chain with its five

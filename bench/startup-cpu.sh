@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Processor time of a start to the tool menu and of an idle suite, each beside
 # a bare Qt window (one maximised child in an MDI area), measured over whole
 # processes with /usr/bin/time -v.

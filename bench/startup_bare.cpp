@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor to compare the suite's start-up with: a bare Qt main window whose
 // MDI area shows one maximised child window. Idles for the number of seconds
 // given as the first argument (0: ends at once) and quits.

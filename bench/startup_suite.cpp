@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The suite's own start-up, as app/main.cpp runs it, ending by itself: after
 // the tool menu is up it idles for the number of seconds given as the first
 // argument (0: ends at once) and quits. Timed by bench/startup-cpu.sh.

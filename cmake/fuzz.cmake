@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzz targets for the parsers and number texts (fuzz/).
 #
 # Every build replays each target's corpus through the target's entry point

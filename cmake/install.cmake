@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation into the standard places, and the Debian package built from the
 # same rules (`cmake --install`, `make install PREFIX=...`, `make package`):
 #

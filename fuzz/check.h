@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Invariant checks for the fuzz targets: a broken invariant prints what broke
 // and aborts, which libFuzzer reports as a crash with the input that caused it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target: the language-file reader. Any bytes go in; at most 160 slots
 // come out, the same first fields whatever the limit, and no field that holds
 // a separator unless it was quoted.

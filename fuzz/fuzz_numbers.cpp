@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target: lenient and strict number reading, every display mask the
 // screens use, and the general and classic number texts, in locales with
 // different separators. The bytes are read as typed text; the number that

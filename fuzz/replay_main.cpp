@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays a fuzz target's corpus without libFuzzer: every file in the folders
 // (or the files) given on the command line goes once through the target's
 // entry point. A broken invariant aborts; an empty corpus is an error too.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every fuzz target built in a fuzz build folder (make fuzz):
 #   fuzz/run.sh BUILD SECONDS [RUNS] [TARGET...]
 # Each target runs for SECONDS, or for RUNS executions when RUNS is given

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the suite needs to build, test and run.
 # Only packages that are missing are installed; nothing happens when all are present.
 set -euo pipefail

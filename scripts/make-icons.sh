@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Redraws the PNG icons from the SVG. The PNGs are committed, so a build needs
 # no SVG renderer; run this (through `make icons`) after changing the SVG.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The installed suite: this build installed into a temporary prefix (with a blank in its path), started as the desktop
 // starts it - the Exec line of the installed menu entry - with HOME in a temporary folder; and its package.
 #include "testlang.h"

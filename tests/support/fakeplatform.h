@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A recording stand-in for the desktop: messages and questions are recorded,
 // answers come from a queue (no value, or none left: the user cancels), the

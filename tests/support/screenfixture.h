@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A fresh program state (recording platform, AppState, shipped texts) and a screen made as the tool menu makes it;
 // or the whole suite in a fresh language folder.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Physical conversion constants shared by the whole suite. These are the
 // figures the suite's results are defined with; the velocity tools and

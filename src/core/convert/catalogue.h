@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The unit catalogues of the converter: for each of the nine quantities the
 // frame caption, the prompt its unit lists show before a unit is chosen, and

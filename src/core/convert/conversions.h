@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The converter's nine conversions as plain functions: each takes the typed
 // input text, the texts its two unit combo boxes show and the language texts,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The languages the suite ships: one table, read by the tool menu's language
 // list, the main window's Language menu and the code-page detection.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The text slots of the language table by name: every caption, unit name and
 // message the suite takes from a language file is named here once, in the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Setting up an insertion (point-velocity) probe in a full circular pipe: the
 // velocity-profile factor and the insertion (blockage) factor at the probe's

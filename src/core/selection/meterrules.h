@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which flowmeter technologies suit a described fluid: a table of exclusion
 // rules, one row per technology, and its evaluation.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The accuracy limit of the four meter types over the flow range that matters
 // for a meter size: the data of the accuracy chart, worked out without a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the velocity tools run when an input changes: the model's steps in
 // their order, with the presenter's texts written into the fields between

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The boxes the velocity tools read their inputs from and write their results
 // into, by what they hold, and the two places they live: the velocity screen's

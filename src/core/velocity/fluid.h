@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Fluid properties and the Reynolds number of the flow in the meter bore,
 // with the flow regime it points to.

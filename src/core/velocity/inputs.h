@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the user has typed and chosen on a velocity tool, as texts and as the
 // numbers the calculations take. Every run reads its inputs once, at its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Nominal meter sizes: a bore rounded to the nominal size of its band, shown in
 // millimetres or, on the imperial screen, as the matching nominal inch size

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The velocity tools' calculations as one model: typed inputs in, typed
 // results out, in the steps a recalculation runs.

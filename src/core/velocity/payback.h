@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Revenue an under-registering water meter loses each year, and how soon a
 // new Veldrix meter pays for itself by registering better.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The texts of the velocity tools' results, the one place that says how each
 // result reads: its display mask, when a box keeps its text (nothing), is

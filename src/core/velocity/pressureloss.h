@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Pressure lost across a meter of bore d fitted in a pipe of bore D between
 // two reducers of a given included taper angle: the reducers' loss (gradual or,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The values the velocity tools' calculations share with each other: the
 // flow and velocity worked out from the inputs, the fluid, the meter type the

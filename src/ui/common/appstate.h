@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program-wide values every screen shares. The application owns exactly one
 // AppState and hands it to each screen; a test makes its own, so each starts

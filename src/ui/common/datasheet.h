@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A data sheet: what a calculator screen shows, kept as a one-page vector PDF
 // to attach to a tender or a site's papers. Its rows hold the captions,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How screens react to their controls. Every screen wires its handlers through
 // these functions, so the same kind of user or program action runs a handler in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The seam between the suite and the desktop: modal dialogs, the printer
 // dialog, the clock and ending the program. The application uses QtPlatform;

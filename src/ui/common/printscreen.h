@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Printing a screen: the user picks a printer (or a PDF file) and the screen's
 // window, as it looks now, goes onto one page.

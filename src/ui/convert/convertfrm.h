@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The unit converter: nine frames, one per quantity, each with an input box,
 // an input unit list, a read-only output box and an output unit list. Every

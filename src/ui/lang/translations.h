@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's own words (menus, the accuracy chart, the data sheet), which
 // the language files do not hold, in the language the user chose: Qt's

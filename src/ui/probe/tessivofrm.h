@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The insertion probe screen: profile and insertion factors of a probe in a
 // pipe, and the flow a mean velocity of 1 m/s carries.

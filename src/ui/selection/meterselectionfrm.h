@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The meter technology selection guide: the user describes the fluid and the
 // screen ticks the technologies that suit it.

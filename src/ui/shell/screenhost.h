@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Opens the calculator screens as child windows of the main window: a screen
 // is created on its first opening and afterwards only brought to the front.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator screens the tool menu can open: the one place that says
 // which class makes a screen and what its window is called.
 #include "ui/shell/screenhost.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The accuracy chart window: a child window of the main window that shows the
 // accuracy limit of the four meter types over the flow for what is typed on

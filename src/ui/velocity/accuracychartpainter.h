@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Draws the accuracy chart: the chart window paints it on screen and the data
 // sheet into its PDF, so both show the same picture. Everything is drawn as

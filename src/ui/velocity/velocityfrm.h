@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The velocity screen: one screen for the four velocity tools. From a flow
 // and a meter bore it shows the mean velocity, the Reynolds number and the

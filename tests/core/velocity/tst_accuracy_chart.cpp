@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The accuracy chart's data against the velocity tool itself: at the typed flow and at every point of every curve,
 // the chart's percent, written as the accuracy box writes it, is the text the tool shows for that flow (worked out
 // through the calculator on plain texts, as the screen does). Then the axis it chooses and the charts with nothing to

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The velocity tools without a screen: sequences of inputs, each running what its handler runs on the screen, and the
 // texts the result boxes then show (the model's steps and the presenter's texts together).
 #include "core/velocity/calculator.h"

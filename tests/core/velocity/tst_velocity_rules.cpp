@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The velocity tools' rules and tables as plain functions: every band bound, both sides of it, and the texts of the
 // accuracy and loss figures. Each row is named, so a failure says which bound or case broke.
 #include "core/velocity/accuracymodel.h"

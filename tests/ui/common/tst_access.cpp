@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every screen and tool for keyboard users, screen readers and large fonts. With a 14-point font, in English and
 // Magyar, metric and imperial: each caption, text, option, button and frame title shows whole, no two controls
 // overlap, every control a user reaches has a name a screen reader can say, and Tab walks those controls in the order

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data sheet as a user gets it: a screen filled in through the suite, File > Export data sheet, and the PDF read
 // back with pdftotext. It must hold every caption, value and unit the screen shows, on one line each, under the
 // heading; a folder the user may not write in or a full disk gives a message and leaves no file.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The event layer: for each user or code action, which handlers run and how often. Every wrapper is wired on a small
 // screen beside another one in an MDI area; a row performs one action and lists every handler that must run, in order.
 #include "ui/common/events.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Printing a screen through the printer dialog seam.
 #include "ui/common/printscreen.h"
 #include "screenfixture.h"

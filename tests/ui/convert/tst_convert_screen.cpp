@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The converter screen driven as a user drives it: units chosen, values typed, the specific-gravity question answered.
 #include "ui/common/events.h"
 #include "core/lang/textslots.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Language files read and decoded, the shipped files, loading and switching, each test in a fresh folder (a short,
 // malformed or unwritable file is tried in the fault tests).
 #include "core/convert/catalogue.h"

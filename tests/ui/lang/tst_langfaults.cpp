@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Faults around the one file the program writes, the active language file:
 // failed writes, unreadable or malformed sources and a process killed in the
 // middle of a switch. Whatever happens, langutil.txt stays the old file or

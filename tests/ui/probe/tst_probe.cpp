@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The probe screen: factors and flow per unit velocity, the 38/pi guard, frames.
 #include "screenfixture.h"
 

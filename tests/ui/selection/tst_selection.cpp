@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The selection guide's rule table, the temperature reading and the screen.
 #include "screenfixture.h"
 #include "core/selection/meterrules.h"

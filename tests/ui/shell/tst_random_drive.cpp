@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded random drive of the whole suite: on each screen, random user actions (typing numbers, huge, tiny, negative
 // and non-numbers, very long texts; choosing list items; clicking options and buttons; switching units and languages).
 // After every action no field shows "inf" or "nan", the velocity screen shows a Reynolds number and no modal dialog is

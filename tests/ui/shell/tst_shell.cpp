@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, the main window and the tool menu, each test in a fresh folder holding the shipped language files.
 #include "ui/common/events.h"
 #include "core/lang/textslots.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The accuracy chart window in the suite: the View menu and the velocity screen's button open it once, it follows what
 // is typed on the velocity screen (one update per turn of the event loop, however many handlers ran), and it outlives
 // the screen, taking up the next one. The figures themselves are tested without widgets.

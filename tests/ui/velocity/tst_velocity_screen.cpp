@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The velocity screen through its widgets: what each tool shows, the wiring and its cascades, and that the screen
 // shows exactly what the calculator works out without it (the numbers themselves are tested without widgets).
 #include "core/velocity/calculator.h"
