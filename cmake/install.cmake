@@ -10,6 +10,7 @@
 #   share/applications/<id>.desktop    the desktop menu entry
 #   share/metainfo/<id>.metainfo.xml   the AppStream description
 #   share/icons/hicolor/*/apps/<id>.*  the icon: scalable SVG and PNG sizes
+#   share/man/man1/gauntry.1.gz        the launcher's manual page (doc/gauntry.1)
 #
 # The program runs in the user's own folder of language files, which the
 # launcher prepares; the launcher finds the program and the shipped files
@@ -42,6 +43,36 @@ endforeach()
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${GAUNTRY_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# gauntry_install_man(<source>) installs the manual page <source>, a troff
+# file named <name>.<section> (doc/gauntry.1), as
+# share/man/man<section>/<name>.<section>.gz. The page is compressed at build
+# time, into <build>/man/, with gzip -9n: the most compression, and neither
+# the file's name nor its time in the archive, so the same page always gives
+# the same bytes, as Debian requires of manual pages. A relative <source> is
+# taken from the calling folder. Every program in bin/ needs one.
+find_program(GAUNTRY_GZIP gzip REQUIRED)
+function(gauntry_install_man source)
+  cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}" NORMALIZE)
+  cmake_path(GET source FILENAME page)
+  if(NOT page MATCHES "\\.([1-9])[a-z]*$")
+    message(FATAL_ERROR "gauntry_install_man: ${source} is not named <name>.<section>")
+  endif()
+  set(section ${CMAKE_MATCH_1})
+  set(copy "${CMAKE_BINARY_DIR}/man/${page}")
+  add_custom_command(OUTPUT "${copy}.gz"
+    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${copy}"
+    COMMAND ${GAUNTRY_GZIP} -9nf "${copy}"
+    # gzip gives the archive the page's time; the build wants it newer.
+    COMMAND ${CMAKE_COMMAND} -E touch "${copy}.gz"
+    DEPENDS "${source}"
+    COMMENT "Compressing manual page ${page}"
+    VERBATIM)
+  add_custom_target(man_${page} ALL DEPENDS "${copy}.gz")
+  install(FILES "${copy}.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+endfunction()
+
+gauntry_install_man(${CMAKE_SOURCE_DIR}/doc/gauntry.1)
 
 # The menu entry starts the launcher by its full path, which is known only at
 # install time (`cmake --install --prefix` may change it), so the entry is
