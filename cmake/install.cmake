@@ -11,6 +11,8 @@
 #   share/metainfo/<id>.metainfo.xml   the AppStream description
 #   share/icons/hicolor/*/apps/<id>.*  the icon: scalable SVG and PNG sizes
 #   share/man/man1/gauntry.1.gz        the launcher's manual page (doc/gauntry.1)
+#   share/doc/gauntry/, share/lintian/ the package's copyright, changelog and
+#                                      lintian overrides (data/debian/)
 #
 # The program runs in the user's own folder of language files, which the
 # launcher prepares; the launcher finds the program and the shipped files
@@ -44,14 +46,30 @@ endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${GAUNTRY_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# gauntry_install_man(<source>) installs the manual page <source>, a troff
-# file named <name>.<section> (doc/gauntry.1), as
-# share/man/man<section>/<name>.<section>.gz. The page is compressed at build
-# time, into <build>/man/, with gzip -9n: the most compression, and neither
-# the file's name nor its time in the archive, so the same page always gives
-# the same bytes, as Debian requires of manual pages. A relative <source> is
-# taken from the calling folder. Every program in bin/ needs one.
+# Debian wants manual pages and changelogs compressed with gzip -9n: the
+# most compression, and neither the file's name nor its time in the archive,
+# so the same file always gives the same bytes. gauntry_gzip(<source> <name>)
+# compresses <source> at build time into <build>/gz/<name>.gz and sets
+# GAUNTRY_GZIPPED to that file.
 find_program(GAUNTRY_GZIP gzip REQUIRED)
+function(gauntry_gzip source name)
+  set(copy "${CMAKE_BINARY_DIR}/gz/${name}")
+  add_custom_command(OUTPUT "${copy}.gz"
+    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${copy}"
+    COMMAND ${GAUNTRY_GZIP} -9nf "${copy}"
+    # gzip gives the archive the source's time; the build wants it newer.
+    COMMAND ${CMAKE_COMMAND} -E touch "${copy}.gz"
+    DEPENDS "${source}"
+    COMMENT "Compressing ${name}"
+    VERBATIM)
+  add_custom_target(gz_${name} ALL DEPENDS "${copy}.gz")
+  set(GAUNTRY_GZIPPED "${copy}.gz" PARENT_SCOPE)
+endfunction()
+
+# gauntry_install_man(<source>) installs the manual page <source>, a troff
+# file named <name>.<section> (doc/gauntry.1), compressed as above, as
+# share/man/man<section>/<name>.<section>.gz. A relative <source> is taken
+# from the calling folder. Every program in bin/ needs one.
 function(gauntry_install_man source)
   cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}" NORMALIZE)
   cmake_path(GET source FILENAME page)
@@ -59,20 +77,24 @@ function(gauntry_install_man source)
     message(FATAL_ERROR "gauntry_install_man: ${source} is not named <name>.<section>")
   endif()
   set(section ${CMAKE_MATCH_1})
-  set(copy "${CMAKE_BINARY_DIR}/man/${page}")
-  add_custom_command(OUTPUT "${copy}.gz"
-    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${copy}"
-    COMMAND ${GAUNTRY_GZIP} -9nf "${copy}"
-    # gzip gives the archive the page's time; the build wants it newer.
-    COMMAND ${CMAKE_COMMAND} -E touch "${copy}.gz"
-    DEPENDS "${source}"
-    COMMENT "Compressing manual page ${page}"
-    VERBATIM)
-  add_custom_target(man_${page} ALL DEPENDS "${copy}.gz")
-  install(FILES "${copy}.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+  gauntry_gzip("${source}" "${page}")
+  install(FILES "${GAUNTRY_GZIPPED}" DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
 endfunction()
 
 gauntry_install_man(${CMAKE_SOURCE_DIR}/doc/gauntry.1)
+
+# What Debian asks of every package, installed by `make install` as well, so
+# the package holds exactly the installed files (data/debian/):
+#   share/doc/gauntry/copyright             machine-readable copyright (DEP-5)
+#   share/doc/gauntry/changelog.Debian.gz   the package's changelog
+#   share/lintian/overrides/gauntry         lintian findings that are meant,
+#                                           each with its reason
+set(GAUNTRY_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/gauntry)
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright DESTINATION ${GAUNTRY_DOC_DIR})
+gauntry_gzip(${CMAKE_SOURCE_DIR}/data/debian/changelog changelog.Debian)
+install(FILES ${GAUNTRY_GZIPPED} DESTINATION ${GAUNTRY_DOC_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME gauntry)
 
 # The menu entry starts the launcher by its full path, which is known only at
 # install time (`cmake --install --prefix` may change it), so the entry is
@@ -116,9 +138,15 @@ set(CPACK_PACKAGE_NAME gauntry)
 set(CPACK_PACKAGE_VENDOR Quorvel)
 set(CPACK_PACKAGE_CONTACT "Gauntry maintainers <gauntry@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "flowmeter engineering calculators")
-set(CPACK_PACKAGE_DESCRIPTION "Pipe velocity, pressure loss, meter sizing, payback, a unit converter, \
-a meter technology selection guide and an insertion-probe calculation, in eight language sets \
-and in metric or imperial units.")
+# The long description as it appears in the package, in lines of at most 80
+# columns; CPack puts the leading blank of each line in.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "A desktop suite of calculators for people who select, size and sell"
+  "flowmeters for water and process plants: pipe velocity with the accuracy"
+  "of four meter types, pressure loss, meter sizing, payback, a unit"
+  "converter, a meter technology selection guide and an insertion-probe"
+  "calculation. Every screen recalculates as you type, in metric or imperial"
+  "units, in eight language sets, and exports a one-page PDF data sheet.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
