@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The installed suite: this build installed into a temporary prefix (with a blank in its path), started as the desktop
-// starts it - the Exec line of the installed menu entry - with HOME in a temporary folder; and its package.
+// starts it - the Exec line of the installed menu entry - with HOME in a temporary folder; and its package, with the
+// documents Debian asks for, checked by lintian.
 #include "testlang.h"
 
 #include <QtTest>
@@ -47,6 +48,8 @@ class TestInstall : public QObject
     QTemporaryDir m_root{QDir::tempPath() + "/gauntry install-XXXXXX"};
     QString m_prefix, m_command;
     QMap<QString, QString> m_installed;
+    QTemporaryDir m_out, m_tree; // the package built by debianPackage(), and its files
+    QString m_deb;
 
     QString shipped(const QString &file) const { return m_prefix + "/share/gauntry/lang/" + file; }
 
@@ -151,14 +154,15 @@ private slots:
     {
         if (QStandardPaths::findExecutable("dpkg-shlibdeps").isEmpty())
             QSKIP("dpkg-dev is not installed");
-        QTemporaryDir out, tree;
         const auto [code, output] =
-            run(GAUNTRY_CPACK, {"-G", "DEB", "-B", out.path(), "--config", GAUNTRY_BUILD_DIR "/CPackConfig.cmake"});
+            run(GAUNTRY_CPACK, {"-G", "DEB", "-B", m_out.path(), "--config", GAUNTRY_BUILD_DIR "/CPackConfig.cmake"});
         QVERIFY2(code == 0, qPrintable(output));
-        const QString deb = QDirIterator(out.path(), {"*.deb"}).next();
-        QCOMPARE(run("dpkg-deb", {"-x", deb, tree.path()}).first, 0);
-        QCOMPARE(snapshot(tree.path() + "/usr").keys(), m_installed.keys());
-        QCOMPARE(execCommand(tree.path() + "/usr/share/applications/" + kId + ".desktop"), "/usr/bin/gauntry");
+        const QString deb = QDirIterator(m_out.path(), {"*.deb"}).next();
+        QCOMPARE(run("dpkg-deb", {"-x", deb, m_tree.path()}).first, 0);
+        m_deb = deb;
+        const QString tree = m_tree.path();
+        QCOMPARE(snapshot(tree + "/usr").keys(), m_installed.keys());
+        QCOMPARE(execCommand(tree + "/usr/share/applications/" + kId + ".desktop"), "/usr/bin/gauntry");
         const QString depends = run("dpkg-deb", {"-f", deb, "Depends"}).second;
         for (const QString &file : {QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Widgets.so.6",
                                     QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqxcb.so"}) {
@@ -166,6 +170,82 @@ private slots:
             const QRegularExpression listed("(^|, )" + QRegularExpression::escape(owner) + "( |,|$)");
             QVERIFY2(!owner.isEmpty() && listed.match(depends).hasMatch(), qPrintable(owner + " is not in " + depends));
         }
+    }
+
+    // What Debian asks of every package: a machine-readable copyright file that names the licence and points to its
+    // text on the system, a changelog whose latest entry is this very version, and a manual page for every program in
+    // /usr/bin. The changelog and the pages are compressed with gzip -9n: the most compression, no name and no time
+    // in the archive, so a rebuild gives the same bytes.
+    void packageDocuments()
+    {
+        if (m_deb.isEmpty())
+            QSKIP("no package was built");
+        const QString usr = m_tree.path() + "/usr";
+        const QString copyright = QString::fromUtf8(fileBytes(usr + "/share/doc/gauntry/copyright"));
+        QVERIFY2(copyright.startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"),
+                 qPrintable(copyright.left(200)));
+        static const QRegularExpression filesStar("^Files: \\*\\nCopyright: .+\\nLicense: GPL-3.0-or-later$",
+                                                  QRegularExpression::MultilineOption);
+        QVERIFY2(filesStar.match(copyright).hasMatch(), qPrintable(copyright));
+        // Every licence named has its own paragraph, and the text that paragraph points to is on this system.
+        static const QRegularExpression licence("^License: (\\S+)$", QRegularExpression::MultilineOption);
+        static const QRegularExpression pointer("\"(/usr/share/common-licenses/[^\"]+)\"");
+        for (auto it = licence.globalMatch(copyright); it.hasNext();) {
+            const QString name = it.next().captured(1);
+            const qsizetype paragraph = copyright.indexOf("\nLicense: " + name + "\n ");
+            QVERIFY2(paragraph >= 0, qPrintable(name + " has no licence paragraph"));
+            const QString text = copyright.mid(paragraph + 1).section("\n\n", 0, 0);
+            const QString common = pointer.match(text).captured(1);
+            QVERIFY2(QFileInfo(common).isFile(), qPrintable(name + " points to no licence text: " + text));
+        }
+
+        // Decompressed with gzip; empty when the file is missing or not gzip.
+        const auto gunzip = [](const QString &file) {
+            const auto [code, output] = run("/bin/sh", {"-c", "gzip -dc < \"$0\"", file});
+            return code == 0 ? output : QString();
+        };
+        // Written by gzip -9n: deflated (8) with no file name (flag 0x08) and no time (bytes 4-7), at level 9 (2).
+        const auto gzip9n = [](const QString &file) {
+            const QByteArray bytes = fileBytes(file);
+            return bytes.startsWith("\x1f\x8b\x08") && !(bytes[3] & 0x08) && bytes.mid(4, 4) == QByteArray(4, '\0')
+                   && bytes[8] == 2;
+        };
+        const QString changes = usr + "/share/doc/gauntry/changelog.Debian.gz";
+        QVERIFY(gzip9n(changes));
+        const QString version = run("dpkg-deb", {"-f", m_deb, "Version"}).second.trimmed();
+        const QString changelog = gunzip(changes);
+        QVERIFY2(changelog.startsWith("gauntry (" + version + ") "), qPrintable(version + " is not first in\n" + changelog));
+        static const QRegularExpression trailer("^ -- .+ <.+@.+>  \\w{3}, \\d{2} \\w{3} \\d{4} [\\d:]{8} [+-]\\d{4}$",
+                                                QRegularExpression::MultilineOption);
+        QVERIFY2(trailer.match(changelog).hasMatch(), qPrintable(changelog));
+
+        const QStringList programs = QDir(usr + "/bin").entryList(QDir::Files);
+        QVERIFY(programs.contains("gauntry"));
+        for (const QString &program : programs) {
+            const QStringList pages = QDir(usr + "/share/man/man1").entryList({program + ".1*"}, QDir::Files);
+            QVERIFY2(pages == QStringList{program + ".1.gz"}, qPrintable(program + ": " + pages.join(' ')));
+            const QString page = usr + "/share/man/man1/" + pages[0];
+            QVERIFY2(gzip9n(page), qPrintable(page));
+            const QString troff = gunzip(page);
+            QVERIFY2(troff.contains("\n.TH " + program.toUpper() + " 1 "), qPrintable(program + ": " + troff.left(300)));
+        }
+    }
+
+    // lintian finds no error and no warning in the package (informational tags are allowed; deliberate findings are
+    // overridden in data/debian/lintian-overrides, each with its reason).
+    void lintianClean()
+    {
+        if (m_deb.isEmpty())
+            QSKIP("no package was built");
+        if (QStandardPaths::findExecutable("lintian").isEmpty())
+            QSKIP("lintian is not installed (scripts/install-deps.sh installs it)");
+        const auto [code, output] = run("lintian", {"--pedantic", "--no-tag-display-limit", m_deb});
+        static const QRegularExpression errorOrWarning("^[EW]: .*$", QRegularExpression::MultilineOption);
+        QStringList findings;
+        for (auto it = errorOrWarning.globalMatch(output); it.hasNext();)
+            findings << it.next().captured(0);
+        QVERIFY2(findings.isEmpty(), qPrintable(findings.join('\n')));
+        QVERIFY2(code == 0, qPrintable(output)); // also no failure of lintian itself
     }
 };
 
