@@ -81,7 +81,7 @@ function(gauntry_install_man source)
   install(FILES "${GAUNTRY_GZIPPED}" DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
 endfunction()
 
-gauntry_install_man(${CMAKE_SOURCE_DIR}/doc/gauntry.1)
+gauntry_install_man(doc/gauntry.1)
 
 # What Debian asks of every package, installed by `make install` as well, so
 # the package holds exactly the installed files (data/debian/):
