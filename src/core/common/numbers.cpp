@@ -1,5 +1,6 @@
 #include "core/common/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -120,16 +121,21 @@ struct Digits {
 
 Digits significantDigits(double value, int significant)
 {
+    // Read straight from the scientific text ("d.ddddde+XX"), without
+    // building strings: a fleet file formats millions of values.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                             significant - 1);
-    std::string s(buf, res.ptr);
-    const auto e = s.find('e');
+    const char *end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                                    significant - 1)
+                          .ptr;
+    const char *e = std::find(static_cast<const char *>(buf), end, 'e');
     Digits d;
-    for (size_t i = 0; i < e; ++i)
-        if (s[i] != '.')
-            d.digits += s[i];
-    d.exp10 = std::stoi(s.substr(e + 1));
+    for (const char *c = buf; c != e; ++c)
+        if (*c != '.')
+            d.digits += *c;
+    const char *exponent = e + 1;
+    if (exponent != end && *exponent == '+')
+        ++exponent;
+    std::from_chars(exponent, end, d.exp10);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits == "0")
@@ -137,7 +143,7 @@ Digits significantDigits(double value, int significant)
     return d;
 }
 
-QString groupDigits(const QString &intDigits, const QString &separator)
+QString groupDigits(QLatin1StringView intDigits, const QString &separator)
 {
     QString out;
     const qsizetype n = intDigits.size();
@@ -155,32 +161,58 @@ QString generalText(double value, int significant, QChar point)
         return {};
     if (value == 0.0)
         return QStringLiteral("0");
+    // Built in one text, piece by piece: screens and fleet files write many.
     const Digits d = significantDigits(value, significant);
+    const QLatin1StringView digits(d.digits.data(), qsizetype(d.digits.size()));
     QString out;
+    out.reserve(digits.size() + std::abs(d.exp10) + 8);
     if (value < 0)
         out += u'-';
-    const QString digits = QString::fromLatin1(d.digits.data(), qsizetype(d.digits.size()));
     if (d.exp10 < -4 || d.exp10 >= significant) {
-        out += digits.left(1);
-        if (digits.size() > 1)
-            out += point + digits.mid(1);
-        out += d.exp10 < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-        out += QString::number(std::abs(d.exp10)).rightJustified(2, u'0');
+        out += digits.first(1);
+        if (digits.size() > 1) {
+            out += point;
+            out += digits.sliced(1);
+        }
+        out += d.exp10 < 0 ? QLatin1StringView("E-") : QLatin1StringView("E+");
+        const int exponent = std::abs(d.exp10);
+        if (exponent < 10)
+            out += u'0';
+        out += QString::number(exponent);
         return out;
     }
     if (d.exp10 < 0) {
         out += u'0';
         out += point;
-        out += QString(-d.exp10 - 1, u'0') + digits;
+        out += QString(-d.exp10 - 1, u'0');
+        out += digits;
         return out;
     }
     const qsizetype intCount = d.exp10 + 1;
     if (digits.size() <= intCount) {
-        out += digits + QString(intCount - digits.size(), u'0');
+        out += digits;
+        out += QString(intCount - digits.size(), u'0');
     } else {
-        out += digits.left(intCount) + point + digits.mid(intCount);
+        out += digits.first(intCount);
+        out += point;
+        out += digits.sliced(intCount);
     }
     return out;
+}
+
+// The locale's decimal point and group separator, looked up once for as long
+// as the same locale is asked for.
+struct Separators {
+    QLocale locale;
+    QString point;
+    QString group;
+};
+const Separators &separatorsOf(const QLocale &locale)
+{
+    thread_local Separators cache{QLocale::c(), QLocale::c().decimalPoint(), QLocale::c().groupSeparator()};
+    if (!(cache.locale == locale))
+        cache = {locale, locale.decimalPoint(), locale.groupSeparator()};
+    return cache;
 }
 
 } // namespace
@@ -269,31 +301,33 @@ QString mask(double value, QStringView maskText, const QLocale &locale)
 
     const bool isZero = intDigits.find_first_not_of('0') == std::string::npos
                         && fracDigits.find_first_not_of('0') == std::string::npos;
-    QString intText = QString::fromLatin1(intDigits.data(), qsizetype(intDigits.size()));
-    if (grouped)
-        intText = groupDigits(intText, locale.groupSeparator());
+    const QLatin1StringView intText(intDigits.data(), qsizetype(intDigits.size()));
     QString out;
+    out.reserve(intText.size() * 2 + qsizetype(fracDigits.size()) + 4);
     if (value < 0 && !isZero)
         out += u'-';
-    out += intText;
+    if (grouped)
+        out += groupDigits(intText, separatorsOf(locale).group);
+    else
+        out += intText;
     // A mask with a point always shows it ("5."); a mask without one is a
     // whole number ("56").
     if (pointPos >= 0) {
-        out += locale.decimalPoint();
-        out += QString::fromLatin1(fracDigits.data(), qsizetype(fracDigits.size()));
+        out += separatorsOf(locale).point;
+        out += QLatin1StringView(fracDigits.data(), qsizetype(fracDigits.size()));
     }
     return out;
 }
 
 QString general15(double value, const QLocale &locale)
 {
-    const QString point = locale.decimalPoint();
+    const QString &point = separatorsOf(locale).point;
     return generalText(value, 15, point.isEmpty() ? QChar(u'.') : point.front());
 }
 
 QString general7(float value, const QLocale &locale)
 {
-    const QString point = locale.decimalPoint();
+    const QString &point = separatorsOf(locale).point;
     return generalText(double(value), 7, point.isEmpty() ? QChar(u'.') : point.front());
 }
 
