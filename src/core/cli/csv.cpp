@@ -1,6 +1,7 @@
 #include "core/cli/csv.h"
 
 #include <QIODevice>
+#include <algorithm>
 #include <cstring>
 
 namespace cli {
@@ -10,8 +11,10 @@ constexpr qsizetype kChunk = 1024 * 1024;
 
 CsvReader::CsvReader(QIODevice &device) : m_device(device) { m_record.reserve(kMaxRecord + 16); }
 
-// Moves what is left to the front and reads more after it; false at the end
-// of the input or on a read error.
+// Moves what is left to the front and reads more after it: at least as much
+// as is left (so a long record that arrives in small pieces is parsed again
+// only a few times), or up to the end of the input. False when nothing more
+// came (the end, or a read error).
 bool CsvReader::fill()
 {
     if (m_eof)
@@ -21,14 +24,20 @@ bool CsvReader::fill()
         std::memmove(m_buffer.data(), m_buffer.constData() + m_pos, size_t(left));
         m_pos = 0;
     }
-    m_buffer.resize(left + kChunk);
-    const qint64 n = m_device.read(m_buffer.data() + left, kChunk);
-    m_buffer.resize(left + (n > 0 ? qsizetype(n) : 0));
-    if (n <= 0)
-        m_eof = true;
-    if (n < 0)
-        m_readError = true;
-    return n > 0;
+    const qsizetype wanted = std::max(left, kChunk / 16);
+    m_buffer.resize(left + std::max(wanted, kChunk));
+    qsizetype got = 0;
+    while (got < wanted) {
+        const qint64 n = m_device.read(m_buffer.data() + left + got, m_buffer.size() - left - got);
+        if (n <= 0) {
+            m_eof = true;
+            m_readError = n < 0;
+            break;
+        }
+        got += qsizetype(n);
+    }
+    m_buffer.resize(left + got);
+    return got > 0;
 }
 
 bool CsvReader::parse(bool atEnd, Status &status)
