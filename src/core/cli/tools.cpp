@@ -184,6 +184,14 @@ void addReynolds(Result &r, const VelocityResults &out, const Context &c)
     r.add(QStringLiteral("regime"), QString(), out.regime).inTable = false;
 }
 
+// The velocity tools' results, kept from row to row of a file so that their
+// texts are not made and freed again for every row.
+VelocityResults &scratch()
+{
+    thread_local VelocityResults results;
+    return results;
+}
+
 bool velocityTool(Command command, const Values &v, const Context &c, Result &r, QString *reason)
 {
     const bool loss = command == Command::PressureLoss;
@@ -201,8 +209,8 @@ bool velocityTool(Command command, const Values &v, const Context &c, Result &r,
         e.density = v[VDensity].number;
         e.viscosity = v[VViscosity].number;
     }
-    const std::optional<VelocityResults> out = workOut(e, c.texts, reason);
-    if (!out)
+    VelocityResults *out = &scratch();
+    if (!workOut(e, c.texts, *out, reason))
         return false;
     addVelocity(r, *out, c);
     addReynolds(r, *out, c);
@@ -230,9 +238,8 @@ bool velocityTool(Command command, const Values &v, const Context &c, Result &r,
 
 bool sizeTool(const Values &v, const Context &c, Result &r, QString *reason)
 {
-    const std::optional<VelocityResults> out =
-        workOut(entriesOf(VelocityTool::MeterSize, v, c, 0, 1, -1), c.texts, reason);
-    if (!out)
+    VelocityResults *out = &scratch();
+    if (!workOut(entriesOf(VelocityTool::MeterSize, v, c, 0, 1, -1), c.texts, *out, reason))
         return false;
     const velocity::Presenter present(c.texts);
     auto list = [&](const char *key, const QString &caption, const auto &texts, const auto &values) {
@@ -266,8 +273,8 @@ bool paybackTool(const Values &v, const Context &c, Result &r, QString *reason)
     e.charges = {v[PSewage].number, v[PWater].number, v[PPrice].number, v[PAccuracy].number / 100};
     if (v[PUsage].given)
         e.annualUsage = v[PUsage].text;
-    std::optional<VelocityResults> out = workOut(e, c.texts, reason);
-    if (!out)
+    VelocityResults *out = &scratch();
+    if (!workOut(e, c.texts, *out, reason))
         return false;
     const velocity::Presenter present(c.texts);
     Field &usage = r.add(QStringLiteral("annual_usage"), c.captions ? present.annualUsageCaption(c.metric) : QString(),

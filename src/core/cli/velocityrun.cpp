@@ -87,6 +87,7 @@ bool velocityAndLoss(const VelocityEntries &e, const Presenter &present, Velocit
 
     const AccuracyResult &a = calc.accuracy;
     r.accuracyPercent = std::nan("");
+    r.accuracy.clear();
     if (a.type != MeterType::None) {
         if (a.veldrix) {
             if (a.veldrix->listed && a.veldrix->bandPercent > 0)
@@ -133,6 +134,7 @@ bool sizes(const VelocityEntries &e, VelocityResults &r, QString *error)
     for (size_t i = 0; i < size_t(kProposals); ++i) {
         r.sizes[i] = (*texts)[i];
         r.sizeValues[i] = sized.sizes[i];
+        r.sizeLosses[i].clear();
         r.fullBoreLosses[i] = Presenter::noLoss();
         r.sizeLossBarValues[i] = 0;
         const QString box = imperialFractionRewrite(r.sizes[i], e.metric).value_or(r.sizes[i]);
@@ -202,26 +204,19 @@ bool payback(const VelocityEntries &e, const Presenter &present, VelocityResults
 
 } // namespace
 
-std::optional<VelocityResults> workOut(const VelocityEntries &entries, const TextTable &texts, QString *error)
+bool workOut(const VelocityEntries &entries, const TextTable &texts, VelocityResults &results, QString *error)
 {
     const Presenter present(texts);
-    VelocityResults r;
-    bool ok = false;
     switch (entries.tool) {
     case VelocityTool::Velocity:
     case VelocityTool::PressureLoss:
-        ok = velocityAndLoss(entries, present, r, error);
-        break;
+        return velocityAndLoss(entries, present, results, error);
     case VelocityTool::MeterSize:
-        ok = sizes(entries, r, error);
-        break;
+        return sizes(entries, results, error);
     case VelocityTool::Payback:
-        ok = payback(entries, present, r, error);
-        break;
+        return payback(entries, present, results, error);
     }
-    if (!ok)
-        return std::nullopt;
-    return r;
+    return false;
 }
 
 } // namespace cli

@@ -73,7 +73,9 @@ struct VelocityResults {
     double revenueLossValue = 0, paybackYears = 0;
 };
 
-// The results, or nothing with the reason in `error`.
-std::optional<VelocityResults> workOut(const VelocityEntries &entries, const TextTable &texts, QString *error);
+// Works out the results of the entries' tool into `results` (a fleet file
+// uses one for every row; the fields of the other tools are left as they
+// are). False, with the reason in `error`, when they are refused.
+bool workOut(const VelocityEntries &entries, const TextTable &texts, VelocityResults &results, QString *error);
 
 } // namespace cli

@@ -188,6 +188,11 @@ private slots:
              " 10 , l/s , x ,150 40 100 80 65,0.005008693860981506 1.0017387494193983 0.025043468735484957 "
              "0.0626086718387124 0.1252173436774248,0 0 0 0 0,\n",
              {}, 0},
+            {"each row on its own: a meter type in one row only", "velocity --input -",
+             "flow,unit,size,meter-type\n10,l/s,10,prandel\n10,l/s,100,\n",
+             "flow,unit,size,meter-type,velocity,reynolds,regime,accuracy,error\n"
+             "10,l/s,10,prandel,127.3300,1270885,Turbulent, ,\n10,l/s,100,,1.2733,127088,Turbulent,,\n",
+             {}, 0},
             {"no rows", "select --input -", "fluid\n",
              "fluid,electromagnetic,coriolis,ultrasonic,vortex,wedge,insertion_probe,turbine,error\n", {}, 0},
             {"two columns of one name", "size --input -", "flow,unit,flow\n", "",

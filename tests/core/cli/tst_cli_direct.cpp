@@ -142,8 +142,8 @@ QStringList throughOnePass(const Entries &e, QString *refused)
                  num::leadingNumber(e.accuracy) / 100};
     if (!e.usage.isEmpty())
         v.annualUsage = e.usage;
-    const std::optional<cli::VelocityResults> r = cli::workOut(v, texts, refused);
-    if (!r)
+    std::optional<cli::VelocityResults> r{std::in_place};
+    if (!cli::workOut(v, texts, *r, refused))
         return {};
     switch (e.tool) {
     case VelocityTool::Velocity:
