@@ -33,7 +33,7 @@ QStringView utf16(QByteArrayView utf8, QString &scratch)
 }
 
 // The output rows held for a sort: their bytes one after the other in large
-// blocks, and for each row its place and its rank.
+// blocks, and for each row its rank, its place in the file and where it is.
 class RowStore
 {
 public:
@@ -42,15 +42,15 @@ public:
         const qsizetype size = qsizetype(row.size());
         if (m_blocks.empty() || m_used + size > m_blockSize) {
             m_blockSize = std::max<qsizetype>(kBlock, size);
-            m_blocks.push_back(std::make_unique<char[]>(size_t(m_blockSize)));
+            // Not cleared first: every byte used is written.
+            m_blocks.push_back(std::unique_ptr<char[]>(new char[size_t(m_blockSize)]));
             m_used = 0;
         }
         char *at = m_blocks.back().get() + m_used;
         std::copy(row.begin(), row.end(), at);
         m_used += size;
         // Rows without a rank go after every ranked one.
-        m_keys.push_back({std::isnan(rank) ? std::numeric_limits<double>::infinity() : rank, m_rows.size()});
-        m_rows.push_back(QByteArrayView(at, size));
+        m_keys.push_back({std::isnan(rank) ? std::numeric_limits<double>::infinity() : rank, m_keys.size(), at, size});
     }
     // Shortest first; rows of equal rank, and the rows without one, in the
     // order they came.
@@ -62,21 +62,28 @@ public:
     }
     template <typename F> void forEach(F f) const
     {
-        for (const Key &k : m_keys)
-            f(m_rows[k.row]);
+        // The rows lie all over the store in this order: each is asked for
+        // from memory a few rows ahead of its turn.
+        constexpr size_t kAhead = 8;
+        for (size_t i = 0; i < m_keys.size(); ++i) {
+            if (i + kAhead < m_keys.size())
+                __builtin_prefetch(m_keys[i + kAhead].data);
+            f(QByteArrayView(m_keys[i].data, m_keys[i].size));
+        }
     }
 
 private:
     static constexpr qsizetype kBlock = 16 * 1024 * 1024;
     struct Key {
         double rank;
-        size_t row;
+        size_t row; // its place in the file
+        const char *data;
+        qsizetype size;
     };
     std::vector<std::unique_ptr<char[]>> m_blocks;
     qsizetype m_blockSize = 0;
     qsizetype m_used = 0;
     std::vector<Key> m_keys;
-    std::vector<QByteArrayView> m_rows;
 };
 
 } // namespace

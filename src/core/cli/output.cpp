@@ -119,10 +119,16 @@ void appendCsvField(Bytes &out, QByteArrayView utf8)
         return;
     }
     out += '"';
-    for (char c : utf8) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    // Up to each quote in one piece, the quote doubled.
+    const char *p = utf8.data();
+    const char *end = p + utf8.size();
+    while (p != end) {
+        const char *quote = std::find(p, end, '"');
+        out.append(p, size_t(quote - p));
+        if (quote == end)
+            break;
+        out += "\"\"";
+        p = quote + 1;
     }
     out += '"';
 }
