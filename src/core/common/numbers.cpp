@@ -3,6 +3,7 @@
 
 #include "core/common/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -121,18 +122,72 @@ struct Digits {
     int exp10 = 0;
 };
 
+// The 15 significant digits of a normal double from its shortest text (which
+// reads back as the value), without the slower correctly rounded formatting.
+// That text is within half a unit of the value's last binary place, which is
+// under 11.1 units of its 17th significant digit; so when digits 16 and 17 of
+// the text are 38 or less, or 62 or more, the value rounds to 15 digits the
+// way the text does. In between, or for a value too small to be normal, this
+// gives nothing.
+std::optional<Digits> fifteenDigitsFromShortest(double magnitude)
+{
+    if (!(magnitude >= std::numeric_limits<double>::min()))
+        return std::nullopt;
+    char buf[40];
+    const char *end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
+    const char *e = std::find(static_cast<const char *>(buf), end, 'e');
+    Digits d;
+    for (const char *c = buf; c != e; ++c) {
+        if (*c != '.')
+            d.digits += *c;
+    }
+    const size_t count = d.digits.size();
+    const int tail = (count > 15 ? d.digits[15] - '0' : 0) * 10 + (count > 16 ? d.digits[16] - '0' : 0);
+    if (tail > 38 && tail < 62)
+        return std::nullopt;
+    const char *exponent = e + 1;
+    if (exponent != end && *exponent == '+')
+        ++exponent;
+    std::from_chars(exponent, end, d.exp10);
+    if (count > 15)
+        d.digits.resize(15);
+    if (tail >= 62) {
+        auto k = d.digits.rbegin();
+        for (; k != d.digits.rend() && *k == '9'; ++k)
+            *k = '0';
+        if (k != d.digits.rend()) {
+            ++*k;
+        } else {
+            d.digits.front() = '1';
+            ++d.exp10;
+        }
+    }
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return d;
+}
+
 Digits significantDigits(double value, int significant)
 {
+    if (significant == 15) {
+        if (std::optional<Digits> fast = fifteenDigitsFromShortest(std::fabs(value)))
+            return *fast;
+    }
+    // Read straight from the scientific text ("d.ddddde+XX"), without
+    // building strings: a fleet file formats millions of values.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                             significant - 1);
-    std::string s(buf, res.ptr);
-    const auto e = s.find('e');
+    const char *end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                                    significant - 1)
+                          .ptr;
+    const char *e = std::find(static_cast<const char *>(buf), end, 'e');
     Digits d;
-    for (size_t i = 0; i < e; ++i)
-        if (s[i] != '.')
-            d.digits += s[i];
-    d.exp10 = std::stoi(s.substr(e + 1));
+    for (const char *c = buf; c != e; ++c)
+        if (*c != '.')
+            d.digits += *c;
+    const char *exponent = e + 1;
+    if (exponent != end && *exponent == '+')
+        ++exponent;
+    std::from_chars(exponent, end, d.exp10);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits == "0")
@@ -140,7 +195,7 @@ Digits significantDigits(double value, int significant)
     return d;
 }
 
-QString groupDigits(const QString &intDigits, const QString &separator)
+QString groupDigits(QLatin1StringView intDigits, const QString &separator)
 {
     QString out;
     const qsizetype n = intDigits.size();
@@ -158,32 +213,58 @@ QString generalText(double value, int significant, QChar point)
         return {};
     if (value == 0.0)
         return QStringLiteral("0");
+    // Built in one text, piece by piece: screens and fleet files write many.
     const Digits d = significantDigits(value, significant);
+    const QLatin1StringView digits(d.digits.data(), qsizetype(d.digits.size()));
     QString out;
+    out.reserve(digits.size() + std::abs(d.exp10) + 8);
     if (value < 0)
         out += u'-';
-    const QString digits = QString::fromLatin1(d.digits.data(), qsizetype(d.digits.size()));
     if (d.exp10 < -4 || d.exp10 >= significant) {
-        out += digits.left(1);
-        if (digits.size() > 1)
-            out += point + digits.mid(1);
-        out += d.exp10 < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-        out += QString::number(std::abs(d.exp10)).rightJustified(2, u'0');
+        out += digits.first(1);
+        if (digits.size() > 1) {
+            out += point;
+            out += digits.sliced(1);
+        }
+        out += d.exp10 < 0 ? QLatin1StringView("E-") : QLatin1StringView("E+");
+        const int exponent = std::abs(d.exp10);
+        if (exponent < 10)
+            out += u'0';
+        out += QString::number(exponent);
         return out;
     }
     if (d.exp10 < 0) {
         out += u'0';
         out += point;
-        out += QString(-d.exp10 - 1, u'0') + digits;
+        out += QString(-d.exp10 - 1, u'0');
+        out += digits;
         return out;
     }
     const qsizetype intCount = d.exp10 + 1;
     if (digits.size() <= intCount) {
-        out += digits + QString(intCount - digits.size(), u'0');
+        out += digits;
+        out += QString(intCount - digits.size(), u'0');
     } else {
-        out += digits.left(intCount) + point + digits.mid(intCount);
+        out += digits.first(intCount);
+        out += point;
+        out += digits.sliced(intCount);
     }
     return out;
+}
+
+// The locale's decimal point and group separator, looked up once for as long
+// as the same locale is asked for.
+struct Separators {
+    QLocale locale;
+    QString point;
+    QString group;
+};
+const Separators &separatorsOf(const QLocale &locale)
+{
+    thread_local Separators cache{QLocale::c(), QLocale::c().decimalPoint(), QLocale::c().groupSeparator()};
+    if (!(cache.locale == locale))
+        cache = {locale, locale.decimalPoint(), locale.groupSeparator()};
+    return cache;
 }
 
 } // namespace
@@ -225,78 +306,72 @@ QString mask(double value, QStringView maskText, const QLocale &locale)
     // Work on the value's 15 significant decimal digits, then round that
     // decimal text half away from zero: 2.675 shows as 2.68, as a user expects.
     const Digits d = significantDigits(value, 15);
-    std::string intDigits, fracDigits;
-    if (d.digits == "0") {
-        intDigits = "0";
-    } else if (d.exp10 >= 0) {
-        const size_t intCount = size_t(d.exp10) + 1;
-        if (d.digits.size() <= intCount) {
-            intDigits = d.digits + std::string(intCount - d.digits.size(), '0');
-        } else {
-            intDigits = d.digits.substr(0, intCount);
-            fracDigits = d.digits.substr(intCount);
-        }
-    } else {
-        intDigits = "0";
-        fracDigits = std::string(size_t(-d.exp10 - 1), '0') + d.digits;
-    }
-    if (fracDigits.size() > size_t(decimals)) {
-        const bool up = fracDigits[size_t(decimals)] >= '5';
-        fracDigits.resize(size_t(decimals));
-        if (up) {
-            std::string all = intDigits + fracDigits;
-            int k = int(all.size()) - 1;
-            while (k >= 0 && all[size_t(k)] == '9') {
-                all[size_t(k)] = '0';
-                --k;
-            }
-            if (k >= 0)
-                all[size_t(k)] += 1;
-            else
-                all.insert(all.begin(), '1');
-            intDigits = all.substr(0, all.size() - fracDigits.size());
-            fracDigits = all.substr(all.size() - fracDigits.size());
+    // The digits in fixed point, in one text: a place for a carry, the
+    // integer digits ("0" below 1), then the decimals the mask shows and the
+    // one digit after them that decides the rounding.
+    const int intCount = d.exp10 >= 0 ? d.exp10 + 1 : 1;
+    const qsizetype point = 1 + intCount; // where the decimals start
+    std::string n(size_t(point + decimals + 1), '0');
+    if (d.digits != "0") {
+        for (size_t i = 0; i < d.digits.size(); ++i) {
+            const qsizetype at = intCount - d.exp10 + qsizetype(i);
+            if (at >= point + decimals + 1)
+                break;
+            n[size_t(at)] = d.digits[i];
         }
     }
-    while (fracDigits.size() > size_t(minDecimals) && fracDigits.back() == '0')
-        fracDigits.pop_back();
-    if (fracDigits.size() < size_t(minDecimals))
-        fracDigits.append(size_t(minDecimals) - fracDigits.size(), '0');
-    // Leading zeros of the integer part go, down to the forced digits.
-    size_t firstNonZero = intDigits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
-        firstNonZero = intDigits.size();
-    intDigits = intDigits.substr(firstNonZero);
-    if (intDigits.size() < size_t(minIntDigits))
-        intDigits = std::string(size_t(minIntDigits) - intDigits.size(), '0') + intDigits;
-
-    const bool isZero = intDigits.find_first_not_of('0') == std::string::npos
-                        && fracDigits.find_first_not_of('0') == std::string::npos;
-    QString intText = QString::fromLatin1(intDigits.data(), qsizetype(intDigits.size()));
-    if (grouped)
-        intText = groupDigits(intText, locale.groupSeparator());
+    const bool up = n[size_t(point + decimals)] >= '5';
+    n.pop_back();
+    if (up) {
+        size_t k = n.size() - 1;
+        while (n[k] == '9')
+            n[k--] = '0';
+        ++n[k]; // the carry place stops a run of nines
+    }
+    // Decimals: the trailing zeros go, down to the forced ones.
+    qsizetype fracEnd = qsizetype(n.size());
+    while (fracEnd > point + minDecimals && n[size_t(fracEnd - 1)] == '0')
+        --fracEnd;
+    // Integer digits: the leading zeros go, down to the forced digits.
+    qsizetype first = 0;
+    while (first < point && n[size_t(first)] == '0')
+        ++first;
+    const bool isZero = first == point && std::all_of(n.begin() + point, n.begin() + fracEnd, [](char c) {
+        return c == '0';
+    });
+    std::string padded;
+    QLatin1StringView intText(n.data() + first, point - first);
+    if (intText.size() < minIntDigits) {
+        padded.assign(size_t(minIntDigits - intText.size()), '0');
+        padded.append(intText.data(), size_t(intText.size()));
+        intText = QLatin1StringView(padded.data(), qsizetype(padded.size()));
+    }
     QString out;
+    out.reserve(intText.size() * 2 + (fracEnd - point) + 4);
     if (value < 0 && !isZero)
         out += u'-';
-    out += intText;
+    if (grouped)
+        out += groupDigits(intText, separatorsOf(locale).group);
+    else
+        out += intText;
     // A mask with a point always shows it ("5."); a mask without one is a
     // whole number ("56").
     if (pointPos >= 0) {
-        out += locale.decimalPoint();
-        out += QString::fromLatin1(fracDigits.data(), qsizetype(fracDigits.size()));
+        out += separatorsOf(locale).point;
+        out += QLatin1StringView(n.data() + point, fracEnd - point);
     }
     return out;
 }
 
 QString general15(double value, const QLocale &locale)
 {
-    const QString point = locale.decimalPoint();
+    const QString &point = separatorsOf(locale).point;
     return generalText(value, 15, point.isEmpty() ? QChar(u'.') : point.front());
 }
 
 QString general7(float value, const QLocale &locale)
 {
-    const QString point = locale.decimalPoint();
+    const QString &point = separatorsOf(locale).point;
     return generalText(double(value), 7, point.isEmpty() ? QChar(u'.') : point.front());
 }
 

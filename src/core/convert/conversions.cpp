@@ -287,6 +287,13 @@ std::optional<float> specificGravityOf(QStringView text)
     return std::nullopt;
 }
 
+std::optional<float> gravityToUse(const ViscosityUnits &units, QStringView specificGravityText)
+{
+    if (!units.needsSpecificGravity())
+        return 1.0f;
+    return specificGravityOf(specificGravityText);
+}
+
 Output convert(Quantity q, QStringView typed, QStringView inUnit, QStringView outUnit, const TextTable &texts,
                const Shared &shared)
 {

@@ -74,6 +74,11 @@ Output convertViscosity(QStringView typed, const ViscosityUnits &units, float sp
 // The specific gravity a text gives: a positive value that a 32-bit number
 // holds (not 0 after rounding, not infinite); nothing otherwise.
 std::optional<float> specificGravityOf(QStringView text);
+// The specific gravity a viscosity conversion between these units uses: 1
+// when they need none, the S.G. box's figure when they need one and the box
+// holds one; nothing when they need one and the box holds none (the user is
+// asked for it).
+std::optional<float> gravityToUse(const ViscosityUnits &units, QStringView specificGravityText);
 
 // The program-wide values some conversions read.
 struct Shared {

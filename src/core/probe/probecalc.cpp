@@ -4,6 +4,7 @@
 #include "core/probe/probecalc.h"
 
 #include "core/common/constants.h"
+#include "core/common/numbers.h"
 
 #include <cmath>
 
@@ -81,5 +82,15 @@ std::optional<ProbeFactors> probeVelocityAndFlow(double diameter, bool metric, i
 }
 
 bool showable(double value) { return std::isfinite(value) && value >= 0; }
+
+namespace {
+QString shown(double value, QStringView maskText) { return showable(value) ? num::mask(value, maskText) : QString(); }
+} // namespace
+
+ProbeTexts probeTexts(const ProbeFactors &f)
+{
+    return {shown(f.profile, u"0.000"), shown(f.insertion, u"0.000"), shown(f.combined, u"0.000"),
+            shown(f.flowPerVelocity, u"#####0.00000")};
+}
 
 } // namespace probe

@@ -6,6 +6,7 @@
 // velocity-profile factor and the insertion (blockage) factor at the probe's
 // position, and the flow that a mean velocity of 1 m/s carries.
 
+#include <QString>
 #include <optional>
 
 namespace probe {
@@ -35,5 +36,22 @@ std::optional<ProbeFactors> probeVelocityAndFlow(double diameter, bool metric, i
 
 // Whether a factor is a value a user can act on: finite and not negative.
 bool showable(double value);
+
+// The probe models, in the order the screen offers them. The first two are
+// read through the profile and insertion factors, the Lumbrin model through
+// the combined factor and the flow at 1 m/s.
+enum Model { TessivoPrandel = 0, TessivoVeldrix = 1, TessivoLumbrin = 2 };
+inline bool showsCombinedFactor(int model) { return model == TessivoLumbrin; }
+
+// The factors as the result boxes show them: three decimals for the factors,
+// five for the flow; an empty text for a value that is not showable(), so no
+// stale or meaningless value stays on screen.
+struct ProbeTexts {
+    QString profile;
+    QString insertion;
+    QString combined;
+    QString flowPerVelocity;
+};
+ProbeTexts probeTexts(const ProbeFactors &factors);
 
 } // namespace probe

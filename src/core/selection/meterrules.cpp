@@ -4,12 +4,34 @@
 #include "core/selection/meterrules.h"
 
 #include "core/common/numbers.h"
+#include "core/lang/textslots.h"
 
 namespace selection {
 
 namespace {
 double fahrenheitToCelsius(double f) { return (f - 32) / 9 * 5; }
 } // namespace
+
+int nameSlot(Technology technology)
+{
+    switch (technology) {
+    case Technology::Electromagnetic:
+        return Txt::PrandelName;
+    case Technology::Coriolis:
+        return Txt::Coriolis;
+    case Technology::Ultrasonic:
+        return Txt::Ultrasonic;
+    case Technology::Vortex:
+        return Txt::Vortex;
+    case Technology::Wedge:
+        return Txt::Wedge;
+    case Technology::InsertionProbe:
+        return Txt::ProbeName;
+    case Technology::Turbine:
+        return Txt::Turbine;
+    }
+    return 0;
+}
 
 Temperatures workingTemperatures(QStringView maxText, QStringView minText, bool metric)
 {

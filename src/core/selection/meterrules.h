@@ -31,6 +31,10 @@ struct FluidDescription {
 enum class Technology { Electromagnetic, Coriolis, Ultrasonic, Vortex, Wedge, InsertionProbe, Turbine };
 inline constexpr int kTechnologyCount = 7;
 
+// The language text slot of a technology's name, as the guide lists it
+// beside its tick ("Prandel", "Coriolis MassMeter", "Tessivo", ...).
+int nameSlot(Technology technology);
+
 // Bit sets over the choices above.
 constexpr unsigned bit(Phase p) { return 1u << unsigned(p); }
 constexpr unsigned bit(Measurement m) { return 1u << unsigned(m); }

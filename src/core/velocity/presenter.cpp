@@ -148,6 +148,7 @@ Presenter::RevenueTexts Presenter::payback(const Revenue &revenue) const
     if (revenue.paybackYears < 0.5) {
         out.payback = num::mask(std::floor(revenue.paybackYears * 365), u"0");
         out.caption = m_texts.slot(Txt::PaybackDays);
+        out.inDays = true;
     } else {
         out.payback = num::mask(revenue.paybackYears, u"0.000");
         out.caption = m_texts.slot(Txt::PaybackYears);

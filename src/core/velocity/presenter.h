@@ -80,6 +80,7 @@ public:
         QString revenueLoss; // "0.00"
         QString payback;     // whole days ("0") under half a year, else years ("0.000")
         QString caption;     // payback in days or in years
+        bool inDays = false;
     };
     RevenueTexts payback(const Revenue &revenue) const;
 

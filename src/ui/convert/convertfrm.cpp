@@ -350,12 +350,10 @@ void ConvertFrm::convertViscosity()
     m_app.specificGravity = 1.0f;
     const conv::ViscosityUnits units =
         conv::recogniseViscosity(f.inputUnit->currentText(), f.outputUnit->currentText(), m_app.texts);
-    if (units.needsSpecificGravity()) {
-        if (const std::optional<float> sg = conv::specificGravityOf(m_specificGravity->text()))
-            m_app.specificGravity = *sg;
-        else
-            askSpecificGravity();
-    }
+    if (const std::optional<float> sg = conv::gravityToUse(units, m_specificGravity->text()))
+        m_app.specificGravity = *sg;
+    else
+        askSpecificGravity();
     const conv::Output text = conv::convertViscosity(f.input->text(), units, m_app.specificGravity);
     if (text)
         f.output->setText(*text);

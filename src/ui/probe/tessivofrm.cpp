@@ -82,13 +82,6 @@ QVBoxLayout *column(QWidget *frame, int width)
     return layout;
 }
 
-// A factor that cannot be right (infinite, not a number, negative) shows as
-// a blank box, so no stale or meaningless value stays on screen.
-void showValue(QLineEdit *box, double value, QStringView maskText)
-{
-    box->setText(probe::showable(value) ? num::mask(value, maskText) : QString());
-}
-
 } // namespace
 
 TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(app)
@@ -305,8 +298,9 @@ void TessivoFrm::showProbeModel(int model)
 {
     // Both frames are kept current by every calculation; a model choice only
     // decides which one is visible.
-    QGroupBox *shown = model == 2 ? m_frameLumbrin : m_framePrandel;
-    QGroupBox *hidden = model == 2 ? m_framePrandel : m_frameLumbrin;
+    const bool lumbrin = probe::showsCombinedFactor(model);
+    QGroupBox *shown = lumbrin ? m_frameLumbrin : m_framePrandel;
+    QGroupBox *hidden = lumbrin ? m_framePrandel : m_frameLumbrin;
     hidden->hide();
     shown->show();
     // Place the shown frame now, not at the next pass of the event loop.
@@ -325,10 +319,11 @@ void TessivoFrm::probeVelocityAndFlowCalculation()
                                                     selectedIndex(m_location), selectedIndex(m_flowUnit));
     if (!result)
         return;
-    showValue(m_profile, result->profile, u"0.000");
-    showValue(m_insertion, result->insertion, u"0.000");
-    showValue(m_combined, result->combined, u"0.000");
-    showValue(m_flowPerVelocity, result->flowPerVelocity, u"#####0.00000");
+    const probe::ProbeTexts texts = probe::probeTexts(*result);
+    m_profile->setText(texts.profile);
+    m_insertion->setText(texts.insertion);
+    m_combined->setText(texts.combined);
+    m_flowPerVelocity->setText(texts.flowPerVelocity);
 }
 
 void TessivoFrm::resizeEvent(QResizeEvent *event)

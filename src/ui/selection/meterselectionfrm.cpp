@@ -26,18 +26,17 @@ namespace {
 struct TechnologyRow {
     const char *tickName;
     const char *nameBox;
-    Txt::Slot nameSlot;
 };
 
-// Tick box, name box and name text of each technology, in table order.
+// Tick box and name box of each technology, in table order.
 constexpr std::array<TechnologyRow, kTechnologyCount> kRows{{
-    {"Check1", "TxtMag", Txt::PrandelName},
-    {"Check2", "TxtCoriolis", Txt::Coriolis},
-    {"Check3", "TxtUltrasonic", Txt::Ultrasonic},
-    {"Check7", "TxtVortex", Txt::Vortex},
-    {"Check8", "TxtWedge", Txt::Wedge},
-    {"Check4", "TxtProbe", Txt::ProbeName},
-    {"Check5", "TxtTurbine", Txt::Turbine},
+    {"Check1", "TxtMag"},
+    {"Check2", "TxtCoriolis"},
+    {"Check3", "TxtUltrasonic"},
+    {"Check7", "TxtVortex"},
+    {"Check8", "TxtWedge"},
+    {"Check4", "TxtProbe"},
+    {"Check5", "TxtTurbine"},
 }};
 
 const QColor kSuitableColour(0, 0, 255);
@@ -209,11 +208,12 @@ void MeterSelectionFrm::applyTexts()
     control<QLabel>(this, QStringLiteral("LbLFluidName"))->setText(a.slot(Txt::FluidName));
     for (int i = 0; i < kTechnologyCount; ++i) {
         QLineEdit *name = m_names[size_t(i)];
-        name->setText(a.slot(kRows[size_t(i)].nameSlot));
+        const QString &technology = a.slot(nameSlot(Technology(i)));
+        name->setText(technology);
         // The column is as wide as the design or the longest name.
         name->setMinimumWidth(std::max(twips(kNameWidth), widthToShow(name, name->text())));
         // The tick is read out with the technology's name beside it.
-        m_ticks[size_t(i)]->setAccessibleName(a.slot(kRows[size_t(i)].nameSlot));
+        m_ticks[size_t(i)]->setAccessibleName(technology);
     }
 }
 
