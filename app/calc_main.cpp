@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gauntry-calc: the calculators on the command line. Everything it does is in
 // the core (src/core/cli); this only hands it the command line, the standard
 // streams and where the program runs from.

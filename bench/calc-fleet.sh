@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # gauntry-calc on fleet files of 100,000 and 1,000,000 meters, on one core,
 # timed and measured whole with /usr/bin/time -v: each file worked out as it
 # streams through, and ranked by payback (--sort payback).

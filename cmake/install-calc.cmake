@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Gauntry developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation of gauntry-calc, the calculators on the command line:
 #
 #   bin/gauntry-calc                                  the program
@@ -12,21 +15,6 @@ install(TARGETS gauntry-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/data/completion/gauntry-calc
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
-# Debian wants manual pages compressed; gzip -9n leaves the source's name and
-# time out, so the same page always gives the same file. It is compressed
-# when installed, into a staging folder of the build.
-find_program(GAUNTRY_GZIP gzip REQUIRED)
-install(CODE "
-  set(calc_page [==[${CMAKE_SOURCE_DIR}/doc/gauntry-calc.1]==])
-  set(calc_gzip [==[${GAUNTRY_GZIP}]==])
-  set(calc_staging [==[${CMAKE_BINARY_DIR}/manual]==])
-  set(calc_man1 [==[${CMAKE_INSTALL_MANDIR}/man1]==])")
-install(CODE [[
-  file(MAKE_DIRECTORY "${calc_staging}")
-  execute_process(COMMAND "${calc_gzip}" -9n -c "${calc_page}"
-                  OUTPUT_FILE "${calc_staging}/gauntry-calc.1.gz" RESULT_VARIABLE failed)
-  if(failed)
-    message(FATAL_ERROR "gzip could not compress ${calc_page}")
-  endif()
-  file(INSTALL "${calc_staging}/gauntry-calc.1.gz" DESTINATION "${CMAKE_INSTALL_PREFIX}/${calc_man1}")
-]])
+# The manual page, compressed as Debian wants it (see gauntry_install_man in
+# cmake/install.cmake).
+gauntry_install_man(doc/gauntry-calc.1)

@@ -129,7 +129,7 @@ install(CODE [[
 if(TARGET tst_install)
   target_compile_definitions(tst_install PRIVATE GAUNTRY_BUILD_DIR="${CMAKE_BINARY_DIR}"
     GAUNTRY_CMAKE="${CMAKE_COMMAND}" GAUNTRY_CPACK="${CMAKE_CPACK_COMMAND}")
-  add_dependencies(tst_install gauntry)
+  add_dependencies(tst_install gauntry gauntry-calc)
 endif()
 
 # The Debian package: the same files under /usr.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A file of inputs worked out row by row: one row in, one row out.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading CSV records one at a time from a file or a pipe, in constant
 // memory: fields separated by commas, records by line ends (LF or CR LF); a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Results written for people (an aligned table) and for programs (a JSON
 // object per result on one line, or CSV), always as UTF-8.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One calculation's results as the command line prints them: named fields,
 // each the text a screen shows for it (or, asked for, the model's number at

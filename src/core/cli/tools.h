@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The calculators as command-line subcommands: what each one takes (named as
 // the screen asks for it), how each value is read and checked, and how its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Units as a command line names them: by the name the screen's list shows
 // (in any letter case) or by its usual symbol (letter case counts: "Ml" is a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The four velocity tools worked out for one set of entries, straight
 // through velocity::Model's steps and velocity::Presenter's texts, ending

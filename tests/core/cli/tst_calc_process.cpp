@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gauntry-calc as a program: it starts with no display at all and links nothing of Qt's GUI; a bad command line is one
 // line on standard error, exit status 2 and nothing on standard output; a fleet file with rows that cannot be worked
 // out; the example fleet ranked as examples/ shows it; and the language file taken from the installed layout or the

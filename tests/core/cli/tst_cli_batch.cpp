@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Files of inputs: CSV records read whole whatever the pieces a pipe hands over, rows worked out one by one with
 // their own columns kept, rows that cannot be worked out reported and marked, the ranking by payback, header faults
 // refused before anything is written, and rows streaming through while the file is still being read.

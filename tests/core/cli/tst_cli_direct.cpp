@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line's one pass through the velocity model against the calculator's cascade: the same entries, typed in
 // the order velocityrun.h names, on TextFields through velocity::Calculator (as the velocity screen runs them) and
 // through cli::workOut, must end with the same texts in every result box. Named rows walk the edges (a box a run leaves

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gauntry-calc's command lines run in the process: what each subcommand prints for its options in each format, every
 // refusal as one line naming what is wrong (exit status 2, nothing printed), the help of every subcommand, and where
 // the language file is found.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gauntry developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gauntry-calc against the real screens: for seeded random valid inputs of every calculator, in metric and imperial
 // units, the program (one process per calculator and unit system, the inputs as the rows of a file, one JSON object
 // per row) prints exactly the texts each screen shows after a user enters the same inputs on a freshly opened screen.
