@@ -3,6 +3,7 @@
 
 #include "ui/common/printscreen.h"
 
+#include "ui/common/access.h"
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "ui/common/platform.h"
@@ -19,7 +20,7 @@
 void enablePrinting(QWidget *screen, Picture *printPicture, AppState &app)
 {
     auto print = [screen, &app] { printScreen(screen, app); };
-    printPicture->setAccessibleName(QStringLiteral("Print"));
+    printPicture->setAccessibleName(a11y::Words::tr("Print"));
     ev::onPress(printPicture, print);
     auto *shortcut = new QShortcut(QKeySequence::Print, screen);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);

@@ -3,6 +3,8 @@
 
 #include "ui/common/widgets.h"
 
+#include "ui/common/access.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,6 +27,8 @@ void Picture::actAsButton()
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    // Read as a button from now on, not as an image.
+    a11y::refresh(this);
 }
 
 void Picture::keyPressEvent(QKeyEvent *event)
@@ -138,20 +142,25 @@ QLineEdit *captionBox(QWidget *parent, const QString &objectName)
     box->setReadOnly(true);
     box->setFrame(false);
     box->setFocusPolicy(Qt::NoFocus);
+    a11y::markCaption(box);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::transparent);
     box->setPalette(pal);
     return box;
 }
 
-void nameAfter(QWidget *field, QLineEdit *caption, const QString &part)
+QList<QWidget *> tabStops(QWidget *root)
 {
-    auto apply = [field, part](const QString &text) {
-        const QString name = text.trimmed();
-        field->setAccessibleName(part.isEmpty() ? name : name + QStringLiteral(", ") + part);
-    };
-    apply(caption->text());
-    QObject::connect(caption, &QLineEdit::textChanged, field, apply);
+    // As Qt walks the focus chain for Tab: a control whose focus goes to a
+    // proxy is passed over (its proxy is met on its own), as is one hidden or
+    // disabled.
+    QList<QWidget *> stops;
+    for (QWidget *w = root->nextInFocusChain(); w && w != root; w = w->nextInFocusChain()) {
+        if (root->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy()
+            && w->isVisibleTo(root) && w->isEnabled() && !stops.contains(w))
+            stops.append(w);
+    }
+    return stops;
 }
 
 void missingControl(const QObject *screen, QStringView name, const char *kind)

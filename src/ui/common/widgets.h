@@ -76,11 +76,8 @@ class QLineEdit *resultBox(QWidget *parent, const QString &objectName);
 // Tab order, on the background of whatever it stands on.
 class QLineEdit *captionBox(QWidget *parent, const QString &objectName);
 
-// Names `field` for screen readers after a caption shown in a text box (the
-// suite's caption boxes are text boxes, which a label's buddy cannot serve),
-// with an optional part after a comma ("Flow rate, unit"); the name follows
-// every later change of the caption.
-void nameAfter(QWidget *field, class QLineEdit *caption, const QString &part = QString());
+// The controls under `root` that Tab stops at, in the order Tab visits them.
+QList<QWidget *> tabStops(QWidget *root);
 
 // The object name of element `index` of a control array: "Name_index".
 inline QString indexedName(QStringView base, int index)

@@ -5,6 +5,7 @@
 
 #include "core/common/constants.h"
 
+#include "ui/common/access.h"
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "core/common/numbers.h"
@@ -276,10 +277,13 @@ void ConvertFrm::load()
         const QString caption = m_app.slot(conv::captionSlot(q));
         f.box->setTitle(caption);
         // Names for screen readers: the frame's caption and the box's role.
-        f.input->setAccessibleName(caption + QStringLiteral(", value"));
-        f.inputUnit->setAccessibleName(caption + QStringLiteral(", from unit"));
-        f.output->setAccessibleName(caption + QStringLiteral(", result"));
-        f.outputUnit->setAccessibleName(caption + QStringLiteral(", to unit"));
+        auto named = [&caption](QWidget *control, const QString &role) {
+            a11y::setName(control, caption + QStringLiteral(", ") + role);
+        };
+        named(f.input, a11y::Words::tr("value"));
+        named(f.inputUnit, a11y::Words::tr("from unit"));
+        named(f.output, a11y::Words::tr("result"));
+        named(f.outputUnit, a11y::Words::tr("to unit"));
         const QString prompt = m_app.slot(conv::promptSlot(q));
         const QStringList units = conv::unitNames(q, m_app.texts);
         for (QComboBox *combo : {f.inputUnit, f.outputUnit}) {

@@ -4,6 +4,7 @@
 #include "ui/probe/tessivofrm.h"
 
 #include "ui/common/printscreen.h"
+#include "ui/common/access.h"
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "core/common/numbers.h"
@@ -96,6 +97,7 @@ TessivoFrm::TessivoFrm(AppState &app, QWidget *parent) : QWidget(parent), m_app(
     m_title = textBox(this, QStringLiteral("TxtTitleTessivo"));
     m_title->setReadOnly(true);
     m_title->setFocusPolicy(Qt::NoFocus);
+    a11y::markCaption(m_title);
     m_title->setAlignment(Qt::AlignCenter);
     QFont titleFont = m_title->font();
     titleFont.setBold(true);
@@ -164,9 +166,11 @@ QLayout *TessivoFrm::buildInputs()
     QLineEdit *pipeCaption = fittedCaption(m_frameInput, "TxtLblPipeSize");
     m_pipeSize = textBox(m_frameInput, QStringLiteral("TxtpipeSize"));
     m_pipeSize->setFixedWidth(twips(kPipeSizeWidth));
-    nameAfter(m_pipeSize, pipeCaption);
+    // Named with its caption and unit when they are captioned.
+    a11y::labels(pipeCaption, m_pipeSize);
     auto *units = new QLabel(m_frameInput);
     units->setObjectName(QStringLiteral("LblpipesizeUnits"));
+    units->setBuddy(m_pipeSize);
     auto *sizeRow = new QHBoxLayout;
     sizeRow->setSpacing(twips(kInset));
     sizeRow->addWidget(m_pipeSize);
@@ -182,6 +186,7 @@ QLayout *TessivoFrm::buildInputs()
     m_frame3->setObjectName(QStringLiteral("Frame3"));
     auto *frame1 = new QGroupBox(m_frame3);
     frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setAccessibleName(a11y::Words::tr("Probe model"));
     column(m_frame3, kModelsWidth)->addWidget(frame1);
     QVBoxLayout *models = column(frame1, kModelsWidth - 2 * kInset);
     const char *names[] = {"Tessivo I (Prandel)", "Tessivo II (Veldrix)", "Tessivo I (Lumbrin)"};
@@ -205,6 +210,7 @@ QLayout *TessivoFrm::buildResults()
     auto resultFrame = [this](const char *name, int rightMargin) {
         auto *frame = new QGroupBox(this);
         frame->setObjectName(QLatin1String(name));
+        frame->setAccessibleName(a11y::Words::tr("Results"));
         auto *grid = new QGridLayout(frame);
         grid->setContentsMargins(twips(kInset), twips(kInset), twips(rightMargin), twips(kInset));
         grid->setHorizontalSpacing(twips(kInset));
@@ -215,7 +221,7 @@ QLayout *TessivoFrm::buildResults()
     auto addResult = [](QGroupBox *frame, QGridLayout *grid, int row, const char *name, const char *captionName) {
         QLineEdit *caption = fittedCaption(frame, captionName);
         QLineEdit *box = alignedResult(frame, name);
-        nameAfter(box, caption);
+        a11y::nameAfter(box, caption);
         grid->addWidget(caption, row, 0);
         grid->addWidget(box, row, 1);
         return box;
@@ -256,6 +262,9 @@ void TessivoFrm::applyTexts()
     control<QLineEdit>(this, QStringLiteral("TxtLblPipeSize"))->setText(a.slot(Txt::PipeInternalDiameter));
     control<QLabel>(this, QStringLiteral("LblpipesizeUnits"))
         ->setText(a.slot(a.metric ? Txt::Millimetres : Txt::Inches));
+    // The size is read with the unit it is typed in.
+    m_pipeSize->setAccessibleName(a.slot(Txt::PipeInternalDiameter).trimmed() + QStringLiteral(", ")
+                                  + a.slot(a.metric ? Txt::Millimetres : Txt::Inches).trimmed());
     for (int i = 0; i < 3; ++i)
         m_location[size_t(i)]->setText(a.slot(Txt::MeanVelocityPoint + i));
     for (int i = 0; i < 5; ++i)

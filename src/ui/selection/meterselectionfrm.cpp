@@ -3,6 +3,7 @@
 
 #include "ui/selection/meterselectionfrm.h"
 
+#include "ui/common/access.h"
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "ui/common/widgets.h"
@@ -125,16 +126,27 @@ void MeterSelectionFrm::buildInputs()
     grid->addWidget(fluidLabel, 0, 0);
     grid->addWidget(m_fluidName, 0, 1, 1, 2);
 
-    grid->addWidget(optionArray(frame, QStringLiteral("OptFluid"), m_fluid), 1, 0);
-    grid->addWidget(optionArray(frame, QStringLiteral("OptConductivity"), m_conductivity), 1, 1, 1, 2);
+    // The option groups have no titles on screen; a screen reader names each.
+    auto named = [](QGroupBox *group, const QString &name) {
+        group->setAccessibleName(name);
+        return group;
+    };
+    using a11y::Words;
+    grid->addWidget(named(optionArray(frame, QStringLiteral("OptFluid"), m_fluid), Words::tr("State of the fluid")),
+                    1, 0);
+    grid->addWidget(
+        named(optionArray(frame, QStringLiteral("OptConductivity"), m_conductivity), Words::tr("Conductivity")), 1,
+        1, 1, 2);
 
-    QGroupBox *measurement = optionGroup(frame);
+    QGroupBox *measurement = named(optionGroup(frame), Words::tr("Measured as"));
     m_measurement[0] = addOption(measurement, QStringLiteral("OptMeasurements"));
     m_measurement[1] = addOption(measurement, QStringLiteral("OptMeasurements1"));
     m_measurement[2] = addOption(measurement, QStringLiteral("OptMeasurements2"));
     grid->addWidget(measurement, 2, 0);
-    grid->addWidget(optionArray(frame, QStringLiteral("OptClean"), m_clean), 2, 1, 1, 2);
-    grid->addWidget(optionArray(frame, QStringLiteral("OptVisc"), m_viscosity), 3, 0);
+    grid->addWidget(named(optionArray(frame, QStringLiteral("OptClean"), m_clean), Words::tr("Cleanliness")), 2, 1,
+                    1, 2);
+    grid->addWidget(named(optionArray(frame, QStringLiteral("OptVisc"), m_viscosity), Words::tr("Viscosity")), 3,
+                    0);
 
     auto temperatureRow = [&](int row, const char *labelName, const char *boxName, const char *unitName) {
         auto *label = new QLabel(frame);
@@ -169,6 +181,7 @@ void MeterSelectionFrm::buildOutputs()
         name->setObjectName(QLatin1String(kRows[size_t(i)].nameBox));
         name->setReadOnly(true);
         name->setFocusPolicy(Qt::NoFocus);
+        a11y::markCaption(name);
         name->setMinimumWidth(twips(kNameWidth));
         // Blue while the box is enabled; a disabled box keeps the style's grey.
         QPalette pal = name->palette();
@@ -177,6 +190,9 @@ void MeterSelectionFrm::buildOutputs()
             pal.setColor(group, QPalette::WindowText, kSuitableColour);
         }
         name->setPalette(pal);
+        // The tick is a result; the name beside it is its label.
+        a11y::markResult(tick);
+        a11y::labels(name, tick);
         grid->addWidget(tick, i, 0);
         grid->addWidget(name, i, 1);
         m_ticks[size_t(i)] = tick;
@@ -205,6 +221,9 @@ void MeterSelectionFrm::applyTexts()
     const QString unit = a.slot(a.metric ? Txt::Celsius : Txt::Fahrenheit);
     control<QLabel>(this, QStringLiteral("LblTemp1"))->setText(unit);
     control<QLabel>(this, QStringLiteral("LblTemp2"))->setText(unit);
+    // The temperatures are read with their unit.
+    for (auto [box, label] : {std::pair{m_maxTemp, "LblTempMax"}, std::pair{m_minTemp, "LblTempMin"}})
+        box->setAccessibleName(control<QLabel>(this, QLatin1String(label))->text() + QStringLiteral(", ") + unit);
     control<QLabel>(this, QStringLiteral("LbLFluidName"))->setText(a.slot(Txt::FluidName));
     for (int i = 0; i < kTechnologyCount; ++i) {
         QLineEdit *name = m_names[size_t(i)];

@@ -3,6 +3,7 @@
 
 #include "ui/shell/mdiform.h"
 
+#include "ui/common/access.h"
 #include "ui/common/appstate.h"
 #include "ui/common/datasheet.h"
 #include "ui/common/events.h"
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -42,6 +44,7 @@ QString timeText(const QDateTime &now) { return now.time().toString(QStringLiter
 
 MDIForm1::MDIForm1(AppState &app) : m_app(app), m_area(new QMdiArea), m_screens(m_area, app)
 {
+    a11y::install();
     setObjectName(QStringLiteral("MDIForm1"));
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -57,6 +60,8 @@ MDIForm1::MDIForm1(AppState &app) : m_app(app), m_area(new QMdiArea), m_screens(
     // A velocity screen opened while the chart is open is the one it follows;
     // each one's chart button opens the chart.
     m_screens.onOpened([this](Screen screen, QWidget *widget) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(widget->parentWidget()))
+            connect(sub, &QMdiSubWindow::windowStateChanged, this, &MDIForm1::coverToolMenu, Qt::QueuedConnection);
         auto *velocityScreen = screen == Screen::Velocity ? qobject_cast<Velocityfrm *>(widget) : nullptr;
         if (!velocityScreen)
             return;
@@ -143,6 +148,7 @@ void MDIForm1::buildTopBar()
     m_unitsTitle->setObjectName(QStringLiteral("TxtMdiUnitsTitle"));
     m_unitsTitle->setReadOnly(true);
     m_unitsTitle->setFocusPolicy(Qt::NoFocus);
+    a11y::markCaption(m_unitsTitle);
     fitWidthToText(m_unitsTitle, twips(1600));
     grid->addWidget(m_unitsTitle, 0, UnitsTitle);
 
@@ -150,6 +156,7 @@ void MDIForm1::buildTopBar()
     m_units->setObjectName(QStringLiteral("TxtMdiUnits"));
     m_units->setReadOnly(true);
     m_units->setFocusPolicy(Qt::NoFocus);
+    a11y::markCaption(m_units);
     fitWidthToText(m_units, twips(1700));
     grid->addWidget(m_units, 0, Units);
 
@@ -186,6 +193,58 @@ void MDIForm1::buildTopBar()
         openToolMenu();
     });
     ev::onPress(m_quitButton, [this] { m_app.platform.quit(0); });
+
+    // The two buttons stand outside every screen's Tab cycle; from any
+    // screen their keys press them (their tooltips name the keys).
+    m_menuKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    m_quitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(m_menuKey, &QShortcut::activated, m_menuButton, &QPushButton::click);
+    connect(m_quitKey, &QShortcut::activated, m_quitButton, &QPushButton::click);
+}
+
+void MDIForm1::focusTopBar(bool first)
+{
+    (first ? m_menuButton : m_quitButton)->setFocus(first ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool MDIForm1::focusNextPrevChild(bool next)
+{
+    // Main Menu and Quit close the tool menu's Tab cycle: Tab goes from the
+    // menu's last control to Main Menu, then Quit, then back to the menu's
+    // first control (Shift+Tab the other way). From a calculator screen
+    // the buttons are reached by their keys, and Tab from them enters the
+    // screen in front.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus != m_menuButton && focus != m_quitButton)
+        return QMainWindow::focusNextPrevChild(next);
+    if ((focus == m_menuButton) == next) {
+        focusTopBar(!next);
+        return true;
+    }
+    QMdiSubWindow *sub = m_area->currentSubWindow();
+    const QList<QWidget *> stops = sub && sub->widget() ? tabStops(sub->widget()) : QList<QWidget *>();
+    if (stops.isEmpty())
+        return QMainWindow::focusNextPrevChild(next);
+    m_area->setActiveSubWindow(sub);
+    (next ? stops.first() : stops.last())->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void MDIForm1::coverToolMenu()
+{
+    // A calculator screen in front, maximised, covers the tool menu whole:
+    // the menu's controls are hidden under it, so that a screen reader
+    // reviewing the main window reads one screen, not two. They show again
+    // when the menu comes to the front or nothing covers it. Its window
+    // stays, so that which child window is active is Qt's own affair.
+    if (!m_toolMenu)
+        return;
+    QMdiSubWindow *front = m_area->currentSubWindow();
+    if (!front)
+        return; // the main window is not active: nothing in it has changed
+    const bool covered = front != m_toolMenu->parentWidget() && front->isMaximized();
+    if (covered != m_toolMenu->isHidden())
+        m_toolMenu->setVisible(!covered);
 }
 
 void MDIForm1::buildMenus()
@@ -199,7 +258,12 @@ void MDIForm1::buildMenus()
     m_exportSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_exportSheet->setEnabled(false);
     connect(m_exportSheet, &QAction::triggered, this, &MDIForm1::exportDataSheet);
-    connect(m_area, &QMdiArea::subWindowActivated, this, [this] { m_exportSheet->setEnabled(activeSheet()); });
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] {
+        m_exportSheet->setEnabled(activeSheet());
+        // Once the area has settled which window is in front: showing or
+        // hiding widgets while it activates one disturbs its choice.
+        QTimer::singleShot(0, this, &MDIForm1::coverToolMenu);
+    });
     m_fileMenu->addSeparator();
     m_exit = m_fileMenu->addAction(QString());
     m_exit->setObjectName(QStringLiteral("Exit"));
@@ -345,6 +409,11 @@ void MDIForm1::applyTexts()
     // The units title box keeps the text it was given at start-up.
     m_menuButton->setText(m_app.slot(Txt::MainMenu));
     m_quitButton->setText(m_app.slot(Txt::Quit));
+    auto keyTip = [](const QString &caption, const QShortcut *key) {
+        return caption + QStringLiteral(" (") + key->key().toString(QKeySequence::NativeText) + u')';
+    };
+    m_menuButton->setToolTip(keyTip(m_app.slot(Txt::MainMenu), m_menuKey));
+    m_quitButton->setToolTip(keyTip(m_app.slot(Txt::Quit), m_quitKey));
     showUnitSystem();
 }
 

@@ -20,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QMdiArea;
 class QPushButton;
+class QShortcut;
 class QTimer;
 class Picture;
 class StartBanner;
@@ -65,9 +66,14 @@ public:
     AccuracyChartFrm *accuracyChart() const;
     QMdiArea *mdiArea() const { return m_area; }
 
+    // Puts the keyboard focus on Main Menu (first) or Quit (last), the two
+    // buttons that end the tool menu's Tab cycle.
+    void focusTopBar(bool first);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildTopBar();
@@ -75,6 +81,7 @@ private:
     void captionMenus();
     void placeChartBeside(QWidget *velocityScreen);
     void applyTexts();
+    void coverToolMenu();
     // The calculator screen in front, when it has a data sheet.
     DataSheetSource *activeSheet() const;
 
@@ -95,6 +102,8 @@ private:
     QLineEdit *m_units;
     QPushButton *m_menuButton;
     QPushButton *m_quitButton;
+    QShortcut *m_menuKey;
+    QShortcut *m_quitKey;
     Picture *m_picture2;
     Picture *m_picture3;
     Picture *m_custLogo;

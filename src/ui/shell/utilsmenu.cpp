@@ -3,6 +3,7 @@
 
 #include "ui/shell/utilsmenu.h"
 
+#include "ui/common/access.h"
 #include "ui/common/appstate.h"
 #include "ui/common/events.h"
 #include "ui/common/platform.h"
@@ -12,6 +13,7 @@
 #include "ui/shell/mdiform.h"
 #include "ui/velocity/velocityfrm.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -150,7 +152,7 @@ void UtilsMenu::applyTexts()
     caption("CmdMenuProbe", Txt::ProbeName);
     caption("CmdMenuPress", Txt::PressureLoss);
     m_frameUnits->setTitle(m_app.slot(Txt::Units));
-    m_language->setAccessibleName(QStringLiteral("Language"));
+    a11y::setName(m_language, a11y::Words::tr("Language"));
     m_picture->setAccessibleName(m_app.slot(Txt::Velocity));
     caption("CmdMetric", Txt::Metric);
     caption("CmdImperial", Txt::Imperial);
@@ -224,6 +226,18 @@ void UtilsMenu::placeListAndPicture()
     const int left = width() - twips(kListFromRight - kListWidth) - list.width();
     const bool clear = left >= std::max(twips(kListClearLeft), m_frameUnits->geometry().right() + twips(kGap));
     m_language->move(left, clear ? twips(kMargin) : listTopWhenLow());
+}
+
+bool UtilsMenu::focusNextPrevChild(bool next)
+{
+    // The main window's Main Menu and Quit close the menu's Tab cycle.
+    const QList<QWidget *> stops = tabStops(this);
+    QWidget *focus = QApplication::focusWidget();
+    if (!stops.isEmpty() && focus == (next ? stops.last() : stops.first())) {
+        m_main.focusTopBar(next);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void UtilsMenu::resizeEvent(QResizeEvent *event)

@@ -5,6 +5,7 @@
 
 #include "core/lang/textslots.h"
 #include "ui/common/appstate.h"
+#include "ui/common/access.h"
 #include "ui/common/events.h"
 #include "ui/common/platform.h"
 #include "ui/common/printscreen.h"
@@ -311,25 +312,28 @@ void Velocityfrm::buildFlowFrame(QWidget *parent)
     ff.meterSizeUnit = labelBox(f, "TxtLbLSizeUnits");
     ff.velocityUnit = labelBox(f, "TxtLblVelUnits");
     int row = 0;
-    auto addRow = [&](Captioned &field, const char *captionName, QWidget *after) {
+    // A number is read with the unit that stands after it.
+    auto addRow = [&](Captioned &field, const char *captionName, QWidget *after, QLineEdit *unit = nullptr) {
         field.caption = labelBox(f, captionName);
-        nameAfter(field.box, field.caption);
+        a11y::nameAfter(field.box, field.caption, QString(), unit);
         grid->addWidget(field.caption, row, 0);
         grid->addWidget(field.box, row, 1);
         grid->addWidget(after, row, 2);
         ++row;
     };
-    addRow(ff.pipeSize, "TxtLblPipeSize", ff.pipeSizeUnit);
+    addRow(ff.pipeSize, "TxtLblPipeSize", ff.pipeSizeUnit, ff.pipeSizeUnit);
     addRow(ff.taperAngle, "TxtLblTaperAngle", angle);
-    addRow(ff.meterSize, "TxtLblMeterSize", ff.meterSizeUnit);
+    addRow(ff.meterSize, "TxtLblMeterSize", ff.meterSizeUnit, ff.meterSizeUnit);
     addRow(ff.flow, "TxtLblFlow", ff.flowUnits);
-    addRow(ff.velocity, "TxtLblVelocity", ff.velocityUnit);
+    addRow(ff.velocity, "TxtLblVelocity", ff.velocityUnit, ff.velocityUnit);
     addRow(ff.reynolds, "TxtLblReyolds", ff.regime);
     // The regime is a result too: it takes the focus, and is read out with
     // the Reynolds number's caption. The flow unit list goes with the flow.
     ff.regime->setFocusPolicy(Qt::StrongFocus);
-    nameAfter(ff.regime, ff.reynolds.caption, QStringLiteral("regime"));
-    nameAfter(ff.flowUnits, ff.flow.caption, QStringLiteral("unit"));
+    a11y::refresh(ff.regime); // read as the result it is, not as a caption
+    a11y::nameAfter(ff.regime, ff.reynolds.caption, a11y::Words::tr("regime"));
+    a11y::nameAfter(ff.flowUnits, ff.flow.caption, a11y::Words::tr("unit"));
+    sketch->setAccessibleName(a11y::Words::tr("Sketch of the taper angle"));
     grid->setColumnStretch(2, 1);
 }
 
@@ -349,7 +353,7 @@ void Velocityfrm::buildFluidFrame(QWidget *parent)
     grid->addWidget(ff.other, 0, 1);
     int row = 1;
     for (const Captioned &field : {ff.density, ff.viscosity}) {
-        nameAfter(field.box, field.caption);
+        a11y::nameAfter(field.box, field.caption);
         grid->addWidget(field.caption, row, 0);
         grid->addWidget(field.box, row++, 1);
     }
@@ -376,7 +380,7 @@ void Velocityfrm::buildAccuracyFrame(QWidget *parent)
     int row = 0;
     for (const auto &[field, names] : rows) {
         *field = {labelBox(f, names[0]), outputBox(f, names[1])};
-        nameAfter(field->box, field->caption);
+        a11y::nameAfter(field->box, field->caption);
         setShown({field->caption, field->box}, false);
         grid->addWidget(field->caption, row, 0);
         grid->addWidget(field->box, row++, 1);
@@ -423,6 +427,7 @@ void Velocityfrm::buildPaybackFrame(QWidget *parent)
         grid->addWidget(box, row++, 1);
     }
     auto *supply = new QWidget(f);
+    supply->setAccessibleName(a11y::Words::tr("Supply of the new meter"));
     auto *supplyLayout = new QHBoxLayout(supply);
     supplyLayout->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 2; ++i) {
@@ -462,6 +467,7 @@ void Velocityfrm::buildPressureFrame(QWidget *parent)
     int column = 0;
     for (const auto &[field, unit] : units) {
         field->caption = labelBox(f, unit);
+        a11y::nameAfter(field->box, pf.caption, QString(), field->caption);
         grid->addWidget(field->box, 1, column++);
         grid->addWidget(field->caption, 1, column++);
     }
@@ -495,16 +501,24 @@ void Velocityfrm::buildSizeFrame(QWidget *parent)
         grid->addWidget(sf.units[i], row, 2);
         grid->addWidget(sf.losses[i], row, 3);
         grid->addWidget(sf.fullBoreLosses[i], row, 4);
-        nameAfter(size.box, size.caption);
-        nameAfter(sf.losses[i], size.caption, Presenter::reducedBoreColumn());
-        nameAfter(sf.fullBoreLosses[i], size.caption, Presenter::fullBoreColumn());
+        // The sizes are read with their unit, the losses as what they are:
+        // pressure losses in bar of the size on their row.
+        a11y::nameAfter(size.box, size.caption, QString(), sf.units[i]);
+        const QString loss = a11y::Words::tr("Pressure loss in bar");
+        a11y::nameAfter(sf.losses[i], size.caption, Presenter::reducedBoreColumn(), nullptr, loss);
+        a11y::nameAfter(sf.fullBoreLosses[i], size.caption, Presenter::fullBoreColumn(), nullptr, loss);
     }
+    // The heading says what the columns under it hold: a screen reader finds
+    // it as the label of the first loss.
+    sf.heading->setBuddy(sf.losses[0]);
     grid->setColumnStretch(5, 1);
 }
 
 void Velocityfrm::buildMeterTypeFrame(QWidget *parent)
 {
     QGroupBox *f = m_meterTypes.frame = frame(parent, "FrameMeterType");
+    // The frame has no title on screen; a screen reader names the group.
+    f->setAccessibleName(a11y::Words::tr("Meter type"));
     auto *layout = new QHBoxLayout(f);
     for (int i = 0; i < kMeterTypes; ++i) {
         QRadioButton *option = new QRadioButton(Presenter::meterTypeName(MeterType(i)), f);
@@ -687,8 +701,6 @@ void Velocityfrm::load()
         caption(m_size.units[i], present.sizeUnit(a.metric));
     }
     m_size.heading->setText(present.proposalLossHeading());
-    for (const Captioned *unit : {&m_pressure.millibar, &m_pressure.bar, &m_pressure.psi})
-        unit->box->setAccessibleName(a.slot(Txt::PressureLoss) + QStringLiteral(", ") + unit->caption->text());
 
     m_fluid.frame->setTitle(a.slot(Txt::Fluid));
     m_fluid.water->setText(a.slot(Txt::Water));
