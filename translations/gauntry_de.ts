@@ -189,4 +189,87 @@
         <translation>Die Genauigkeit der Zählertypen über dem Durchfluss</translation>
     </message>
 </context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Choose this item</source>
+        <translation>Diesen Eintrag wählen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>from unit</source>
+        <translation>von Einheit</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>to unit</source>
+        <translation>in Einheit</translation>
+    </message>
+    <message>
+        <source>Probe model</source>
+        <translation>Sondenmodell</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>State of the fluid</source>
+        <translation>Aggregatzustand des Mediums</translation>
+    </message>
+    <message>
+        <source>Conductivity</source>
+        <translation>Leitfähigkeit</translation>
+    </message>
+    <message>
+        <source>Measured as</source>
+        <translation>Gemessen als</translation>
+    </message>
+    <message>
+        <source>Cleanliness</source>
+        <translation>Reinheit</translation>
+    </message>
+    <message>
+        <source>Viscosity</source>
+        <translation>Viskosität</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>regime</source>
+        <translation>Strömungsform</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Sketch of the taper angle</source>
+        <translation>Skizze des Konuswinkels</translation>
+    </message>
+    <message>
+        <source>Supply of the new meter</source>
+        <translation>Versorgung des neuen Zählers</translation>
+    </message>
+    <message>
+        <source>Pressure loss in bar</source>
+        <translation>Druckverlust in bar</translation>
+    </message>
+    <message>
+        <source>Meter type</source>
+        <translation>Zählertyp</translation>
+    </message>
+</context>
 </TS>

@@ -189,4 +189,87 @@
         <translation>La precisión de los tipos de medidor a lo largo del caudal</translation>
     </message>
 </context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Choose this item</source>
+        <translation>Elegir este elemento</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>from unit</source>
+        <translation>de la unidad</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>resultado</translation>
+    </message>
+    <message>
+        <source>to unit</source>
+        <translation>a la unidad</translation>
+    </message>
+    <message>
+        <source>Probe model</source>
+        <translation>Modelo de sonda</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>State of the fluid</source>
+        <translation>Estado del fluido</translation>
+    </message>
+    <message>
+        <source>Conductivity</source>
+        <translation>Conductividad</translation>
+    </message>
+    <message>
+        <source>Measured as</source>
+        <translation>Medido como</translation>
+    </message>
+    <message>
+        <source>Cleanliness</source>
+        <translation>Limpieza</translation>
+    </message>
+    <message>
+        <source>Viscosity</source>
+        <translation>Viscosidad</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>regime</source>
+        <translation>régimen</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>unidad</translation>
+    </message>
+    <message>
+        <source>Sketch of the taper angle</source>
+        <translation>Esquema del ángulo de conicidad</translation>
+    </message>
+    <message>
+        <source>Supply of the new meter</source>
+        <translation>Alimentación del nuevo contador</translation>
+    </message>
+    <message>
+        <source>Pressure loss in bar</source>
+        <translation>Pérdida de carga en bar</translation>
+    </message>
+    <message>
+        <source>Meter type</source>
+        <translation>Tipo de contador</translation>
+    </message>
+</context>
 </TS>

@@ -189,4 +189,87 @@
         <translation>La précision des types de compteur selon le débit</translation>
     </message>
 </context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Choose this item</source>
+        <translation>Choisir cet élément</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>from unit</source>
+        <translation>de l'unité</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>résultat</translation>
+    </message>
+    <message>
+        <source>to unit</source>
+        <translation>vers l'unité</translation>
+    </message>
+    <message>
+        <source>Probe model</source>
+        <translation>Modèle de sonde</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>State of the fluid</source>
+        <translation>État du fluide</translation>
+    </message>
+    <message>
+        <source>Conductivity</source>
+        <translation>Conductivité</translation>
+    </message>
+    <message>
+        <source>Measured as</source>
+        <translation>Mesuré en</translation>
+    </message>
+    <message>
+        <source>Cleanliness</source>
+        <translation>Propreté</translation>
+    </message>
+    <message>
+        <source>Viscosity</source>
+        <translation>Viscosité</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>regime</source>
+        <translation>régime</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>unité</translation>
+    </message>
+    <message>
+        <source>Sketch of the taper angle</source>
+        <translation>Croquis de l'angle du cône</translation>
+    </message>
+    <message>
+        <source>Supply of the new meter</source>
+        <translation>Alimentation du nouveau compteur</translation>
+    </message>
+    <message>
+        <source>Pressure loss in bar</source>
+        <translation>Perte de charge en bar</translation>
+    </message>
+    <message>
+        <source>Meter type</source>
+        <translation>Type de compteur</translation>
+    </message>
+</context>
 </TS>

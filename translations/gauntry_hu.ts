@@ -189,4 +189,87 @@
         <translation>A mérőtípusok pontossága a térfogatáram függvényében</translation>
     </message>
 </context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Choose this item</source>
+        <translation>Elem kiválasztása</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Nyomtatás</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>érték</translation>
+    </message>
+    <message>
+        <source>from unit</source>
+        <translation>kiinduló mértékegység</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>eredmény</translation>
+    </message>
+    <message>
+        <source>to unit</source>
+        <translation>cél mértékegység</translation>
+    </message>
+    <message>
+        <source>Probe model</source>
+        <translation>Szondatípus</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Eredmények</translation>
+    </message>
+    <message>
+        <source>State of the fluid</source>
+        <translation>A közeg halmazállapota</translation>
+    </message>
+    <message>
+        <source>Conductivity</source>
+        <translation>Vezetőképesség</translation>
+    </message>
+    <message>
+        <source>Measured as</source>
+        <translation>Mért mennyiség</translation>
+    </message>
+    <message>
+        <source>Cleanliness</source>
+        <translation>Tisztaság</translation>
+    </message>
+    <message>
+        <source>Viscosity</source>
+        <translation>Viszkozitás</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Nyelv</translation>
+    </message>
+    <message>
+        <source>regime</source>
+        <translation>áramlási jelleg</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>mértékegység</translation>
+    </message>
+    <message>
+        <source>Sketch of the taper angle</source>
+        <translation>A kúpszög vázlata</translation>
+    </message>
+    <message>
+        <source>Supply of the new meter</source>
+        <translation>Az új mérő tápellátása</translation>
+    </message>
+    <message>
+        <source>Pressure loss in bar</source>
+        <translation>Nyomásveszteség barban</translation>
+    </message>
+    <message>
+        <source>Meter type</source>
+        <translation>Mérőtípus</translation>
+    </message>
+</context>
 </TS>

@@ -189,4 +189,87 @@
         <translation>La precisione dei tipi di contatore in funzione della portata</translation>
     </message>
 </context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Choose this item</source>
+        <translation>Scegli questa voce</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valore</translation>
+    </message>
+    <message>
+        <source>from unit</source>
+        <translation>dall'unità</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>risultato</translation>
+    </message>
+    <message>
+        <source>to unit</source>
+        <translation>all'unità</translation>
+    </message>
+    <message>
+        <source>Probe model</source>
+        <translation>Modello di sonda</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>State of the fluid</source>
+        <translation>Stato del fluido</translation>
+    </message>
+    <message>
+        <source>Conductivity</source>
+        <translation>Conducibilità</translation>
+    </message>
+    <message>
+        <source>Measured as</source>
+        <translation>Misurato come</translation>
+    </message>
+    <message>
+        <source>Cleanliness</source>
+        <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>Viscosity</source>
+        <translation>Viscosità</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>regime</source>
+        <translation>regime</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>unità</translation>
+    </message>
+    <message>
+        <source>Sketch of the taper angle</source>
+        <translation>Schizzo dell'angolo di conicità</translation>
+    </message>
+    <message>
+        <source>Supply of the new meter</source>
+        <translation>Alimentazione del nuovo contatore</translation>
+    </message>
+    <message>
+        <source>Pressure loss in bar</source>
+        <translation>Perdita di carico in bar</translation>
+    </message>
+    <message>
+        <source>Meter type</source>
+        <translation>Tipo di contatore</translation>
+    </message>
+</context>
 </TS>

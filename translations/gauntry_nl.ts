@@ -189,4 +189,87 @@
         <translation>De nauwkeurigheid van de metertypen over het debiet</translation>
     </message>
 </context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Choose this item</source>
+        <translation>Dit item kiezen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>waarde</translation>
+    </message>
+    <message>
+        <source>from unit</source>
+        <translation>van eenheid</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>resultaat</translation>
+    </message>
+    <message>
+        <source>to unit</source>
+        <translation>naar eenheid</translation>
+    </message>
+    <message>
+        <source>Probe model</source>
+        <translation>Sondemodel</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>State of the fluid</source>
+        <translation>Toestand van het medium</translation>
+    </message>
+    <message>
+        <source>Conductivity</source>
+        <translation>Geleidbaarheid</translation>
+    </message>
+    <message>
+        <source>Measured as</source>
+        <translation>Gemeten als</translation>
+    </message>
+    <message>
+        <source>Cleanliness</source>
+        <translation>Zuiverheid</translation>
+    </message>
+    <message>
+        <source>Viscosity</source>
+        <translation>Viscositeit</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>regime</source>
+        <translation>stromingsregime</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>eenheid</translation>
+    </message>
+    <message>
+        <source>Sketch of the taper angle</source>
+        <translation>Schets van de kegelhoek</translation>
+    </message>
+    <message>
+        <source>Supply of the new meter</source>
+        <translation>Voeding van de nieuwe meter</translation>
+    </message>
+    <message>
+        <source>Pressure loss in bar</source>
+        <translation>Drukverlies in bar</translation>
+    </message>
+    <message>
+        <source>Meter type</source>
+        <translation>Metertype</translation>
+    </message>
+</context>
 </TS>
