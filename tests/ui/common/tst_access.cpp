@@ -6,6 +6,7 @@
 // overlap, every control a user reaches has a name a screen reader can say, and Tab walks those controls in the order
 // they stand.
 #include "screenfixture.h"
+#include "ui/shell/utilsmenu.h"
 
 namespace {
 // A Screen (-1: the main window with the tool menu), the velocity screen's tool (0 velocity, 1 pressure loss, 2 meter
@@ -52,7 +53,10 @@ private slots:
         const int velocity = int(Screen::Velocity), probe = int(Screen::Probe);
         const QString flow = "Image1 TxtMeterSize TxtFlow CmboFlowUnits TxtVelocity TxtReynolds TxtLblTurbLAm ";
         const std::pair<const char *, Case> cases[] = {
-            {"main window", {-1, 0, {}}},
+            // Main Menu and Quit close the tool menu's cycle; the language
+            // list's text part stands for the list.
+            {"main window", {-1, 0, "CmdMenuVel CmdMenuPress CmdMenuSize CmdVeldrixPayBack CmdMenuProbe "
+             "CmdMenuConvert CmdMetersel CmdMetric CmdImperial CmbLanguage Picture1 CmdMdiMenu CmdMdiQuit"}},
             {"converter", {int(Screen::Converter), 0, "TxtPressIP CmbPressIP TxtPressOP CmbPressOP TxtViscIP CmbViscIP "
              "TxtViscSG TxtViscOP CmbViscOP TxtDensityIP CmbDensityIP TxtDensityOP CmbDensityOP TxtTempIP CmbTempIP "
              "TxtTempOP CmbTempOP TxtVelocityIP CmbVelocityIP TxtVelocityOP CmbVelocityOP TxtFlowIP CmbFlowIP "
@@ -108,7 +112,8 @@ private slots:
             first->setFocus(Qt::TabFocusReason);
             QStringList walked;
             for (int i = 0; i < 200 && (i == 0 || QApplication::focusWidget() != first); ++i) {
-                walked << QApplication::focusWidget()->objectName();
+                const QWidget *focus = QApplication::focusWidget();
+                walked << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
             QCOMPARE(walked.join(u' '), screen.tabOrder);
@@ -133,6 +138,33 @@ private slots:
                 placed.append({name, place});
             }
         }
+    }
+
+    // Main Menu and Quit from any screen by their keys, which their tooltips
+    // name; the tool menu's controls are hidden while a screen covers them.
+    void mainMenuAndQuitFromAnyScreen()
+    {
+        SuiteFixture suite;
+        MDIForm1 &main = suite.main;
+        QVERIFY(main.start());
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(control<QWidget>(&main, "CmdMdiMenu")->toolTip().endsWith(u"(Ctrl+M)"));
+        QVERIFY(control<QWidget>(&main, "CmdMdiQuit")->toolTip().endsWith(u"(Ctrl+Q)"));
+        for (const char *tool : {"CmdMenuVel", "CmdMenuConvert", "CmdMenuProbe", "CmdMetersel"}) {
+            control<QAbstractButton>(&main, tool)->click();
+            QWidget *screen = main.mdiArea()->activeSubWindow()->widget();
+            QVERIFY(screen != static_cast<QWidget *>(main.toolMenu()));
+            QTRY_VERIFY2(main.toolMenu()->isHidden(), tool);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
+            QCOMPARE(main.mdiArea()->activeSubWindow()->widget(), static_cast<QWidget *>(main.toolMenu()));
+            QTRY_VERIFY2(main.toolMenu()->isVisible(), tool);
+        }
+        control<QAbstractButton>(&main, "CmdMenuVel")->click();
+        QCOMPARE(suite.platform.quitCode, -1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(suite.platform.quitCode, 0);
     }
 };
 
