@@ -114,8 +114,9 @@ public:
     QComboBox *combo() const { return item()->combo; }
     bool isCurrent() const
     {
-        return combo()->currentIndex() == item()->index
-               && combo()->currentText() == combo()->itemText(item()->index);
+        // An editable box may show an item's text without having chosen it
+        // (its text set from code): the item it shows is the one selected.
+        return combo()->findText(combo()->currentText()) == item()->index;
     }
 
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(combo()); }
@@ -380,10 +381,9 @@ void nameAfter(QWidget *field, QLineEdit *caption, const QString &part, QLineEdi
 void refresh(QWidget *widget)
 {
     // Qt makes a control's interface when it first reports on it (a state
-    // change while the control is set up can be enough) and keeps it; the
-    // next question after this makes it anew, through the factory above.
-    if (!QAccessible::isActive())
-        return; // nothing has been made: no screen reader asked yet
+    // change while the control is set up is enough, with or without a
+    // screen reader) and keeps it; the next question after this makes it
+    // anew, through the factory above.
     if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }

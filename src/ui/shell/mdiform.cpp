@@ -236,15 +236,20 @@ void MDIForm1::coverToolMenu()
     // the menu's controls are hidden under it, so that a screen reader
     // reviewing the main window reads one screen, not two. They show again
     // when the menu comes to the front or nothing covers it. Its window
-    // stays, so that which child window is active is Qt's own affair.
+    // stays, so that the area's choice of the active window is kept.
     if (!m_toolMenu)
         return;
     QMdiSubWindow *front = m_area->currentSubWindow();
     if (!front)
         return; // the main window is not active: nothing in it has changed
     const bool covered = front != m_toolMenu->parentWidget() && front->isMaximized();
-    if (covered != m_toolMenu->isHidden())
-        m_toolMenu->setVisible(!covered);
+    if (covered == m_toolMenu->isHidden())
+        return;
+    m_toolMenu->setVisible(!covered);
+    // Its controls shown again make the area activate the menu's window:
+    // the window that was in front stays in front.
+    if (m_area->currentSubWindow() != front)
+        m_area->setActiveSubWindow(front);
 }
 
 void MDIForm1::buildMenus()
