@@ -18,6 +18,10 @@ packages=(
   desktop-file-utils appstream  # checks of the installed launcher and metainfo files
   lintian                 # the package check of the install test
   reuse                   # every file's licence and copyright (the reuse lint test)
+  xvfb xauth              # the accessibility test's private X display and its cookie
+  dbus-daemon             # the accessibility test's own session bus
+  at-spi2-core            # its accessibility bus launcher and registry
+  python3-pyatspi gir1.2-atspi-2.0  # /usr/bin/python3 reading the AT-SPI tree (tests/atspi/walk.py)
 )
 if [ "${1:-}" = "--fuzz" ]; then
   # make fuzz: clang++ with libFuzzer and the sanitizer runtimes, and the
