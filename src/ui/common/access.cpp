@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QStringList>
 
@@ -56,6 +57,7 @@ QList<QLineEdit *> captionsOf(const QWidget *field)
 
 constexpr const char *kCaptionProperty = "a11yCaption";
 constexpr const char *kResultProperty = "a11yResult";
+constexpr const char *kCoverableProperty = "a11yCoverable";
 
 // A text box that only shows a caption or a unit: read as a label, named by
 // its text, labelling the fields linked to it, and nothing to edit or focus.
@@ -292,6 +294,43 @@ public:
     QStringList actionNames() const override { return {}; }
 };
 
+// A child window whose screen may be hidden under another: while it is, the
+// window is not shown either, so a screen reader reviewing the main window
+// does not meet its empty frame.
+class CoverableWindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit CoverableWindowAccessible(QMdiSubWindow *window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QMdiSubWindow *subWindow() const { return static_cast<QMdiSubWindow *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return subWindow()->windowTitle();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (subWindow()->widget() && subWindow()->widget()->isHidden())
+            s.invisible = true;
+        return s;
+    }
+
+    // Its one child is the screen it holds.
+    int childCount() const override { return subWindow()->widget() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && subWindow()->widget() ? QAccessible::queryAccessibleInterface(subWindow()->widget()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && subWindow()->widget() && child->object() == subWindow()->widget() ? 0 : -1;
+    }
+};
+
 // A tick that shows a result: checked or not, and nothing to toggle.
 class ResultTickAccessible : public QAccessibleWidget
 {
@@ -329,6 +368,8 @@ QAccessibleInterface *factory(const QString &key, QObject *object)
     if (auto *picture = qobject_cast<Picture *>(object))
         return picture->focusPolicy() != Qt::NoFocus ? static_cast<QAccessibleInterface *>(new PictureButtonAccessible(picture))
                                                      : new DecorationAccessible(picture);
+    if (auto *window = qobject_cast<QMdiSubWindow *>(object))
+        return window->property(kCoverableProperty).toBool() ? new CoverableWindowAccessible(window) : nullptr;
     if (auto *tick = qobject_cast<QAbstractButton *>(object))
         return tick->property(kResultProperty).toBool() ? new ResultTickAccessible(tick) : nullptr;
     return nullptr;
@@ -398,6 +439,20 @@ void markResult(QAbstractButton *tick)
 {
     tick->setProperty(kResultProperty, true);
     refresh(tick);
+}
+
+void markCoverable(QWidget *childWindow)
+{
+    childWindow->setProperty(kCoverableProperty, true);
+    refresh(childWindow);
+}
+
+void coverChanged(QWidget *childWindow)
+{
+    QAccessible::State changed;
+    changed.invisible = true;
+    QAccessibleStateChangeEvent event(childWindow, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void setName(QWidget *control, const QString &name)

@@ -46,6 +46,12 @@ void markCaption(QLineEdit *box);
 // A tick that shows a result: read as a check box the user cannot change.
 void markResult(QAbstractButton *tick);
 
+// A child window of the main window's area that is reported as not shown
+// while the screen it holds is hidden (covered by another); call
+// `coverChanged` after hiding or showing that screen.
+void markCoverable(QWidget *childWindow);
+void coverChanged(QWidget *childWindow);
+
 // Names a control for screen readers. A list box's text part, which takes
 // the keyboard focus for it, gets the same name.
 void setName(QWidget *control, const QString &name);

@@ -236,7 +236,8 @@ void MDIForm1::coverToolMenu()
     // the menu's controls are hidden under it, so that a screen reader
     // reviewing the main window reads one screen, not two. They show again
     // when the menu comes to the front or nothing covers it. Its window
-    // stays, so that the area's choice of the active window is kept.
+    // stays, so that the area's choice of the active window is kept; it is
+    // reported as not shown while its controls are hidden.
     if (!m_toolMenu)
         return;
     QMdiSubWindow *front = m_area->currentSubWindow();
@@ -246,6 +247,7 @@ void MDIForm1::coverToolMenu()
     if (covered == m_toolMenu->isHidden())
         return;
     m_toolMenu->setVisible(!covered);
+    a11y::coverChanged(m_toolMenu->parentWidget());
     // Its controls shown again make the area activate the menu's window:
     // the window that was in front stays in front.
     if (m_area->currentSubWindow() != front)
@@ -375,6 +377,7 @@ bool MDIForm1::openToolMenu()
     }
     m_toolMenu = new UtilsMenu(m_app, *this);
     QMdiSubWindow *sub = m_screens.add(m_toolMenu);
+    a11y::markCoverable(sub);
     sub->resize(twips(9600), sub->height());
     sub->showMaximized();
     if (loadLanguageTexts() == lang::LoadOutcome::Stopped)
