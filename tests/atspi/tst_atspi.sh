@@ -78,12 +78,14 @@ xauth -q -f "$XAUTHORITY" add :0 . "$cookie" || die "xauth failed"
 spawn Xvfb -displayfd 3 -nolisten tcp -noreset -auth "$XAUTHORITY" -screen 0 1280x1024x24 \
   3>"$tmp/display" >"$tmp/xvfb.log" 2>&1
 await_line "$tmp/display" || { cat "$tmp/xvfb.log" >&2; die "Xvfb did not start"; }
-export DISPLAY=:$(head -n1 "$tmp/display")
+DISPLAY=:$(head -n1 "$tmp/display")
+export DISPLAY
 xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie" || die "xauth failed"
 
 spawn dbus-daemon --session --nofork --print-address=3 3>"$tmp/bus" 2>"$tmp/dbus.log"
 await_line "$tmp/bus" || { cat "$tmp/dbus.log" >&2; die "the session bus did not start"; }
-export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$tmp/bus")
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$tmp/bus")
+export DBUS_SESSION_BUS_ADDRESS
 
 # The launcher owns org.a11y.Bus on the session bus and runs the
 # accessibility bus, and through it the registry, as its children.

@@ -474,7 +474,8 @@ class Walk:
             time.sleep(0.1)
         self.check(got() == '1.2733', 'choose-unit', speed, f"velocity '{got()}' after choosing"
                    f" '{item.name}' for 36 through 100, want '1.2733'")
-        self.check(item.getState().contains(SELECTED), 'combo-selected', combo, f"'{item.name}' chosen but not selected")
+        self.check(item.getState().contains(SELECTED), 'combo-selected', combo,
+                   f"'{item.name}' chosen but not selected")
 
 
 def main():
