@@ -245,6 +245,8 @@ class Walk:
                         except Exception:
                             showing = False
                         self.check(not showing, 'menu-hidden', t, 'a tool menu button shows behind the screen')
+                    self.check(not self.menu_obj.getState().contains(SHOWING), 'menu-hidden', None,
+                               "the tool menu's window shows behind the screen")
                     self.screen(tool, nodes, self.screens(nodes)[3][0])
                     if tool == 'velocity' and lang == 'en' and self.units == 'metric':
                         self.choose_flow_unit(nodes, self.screens(nodes)[3][0])
