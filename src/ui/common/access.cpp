@@ -7,10 +7,9 @@
 #include "ui/common/widgets.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
