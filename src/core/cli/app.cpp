@@ -34,7 +34,7 @@ QString overview()
         "Usage: gauntry-calc COMMAND [options]\n"
         "The flowmeter calculators of Gauntry without a screen: each command prints the results its screen shows\n"
         "for the same inputs, for one set of options or for every row of a CSV file.\n\nCommands:\n");
-    for (const CommandSpec &c : commands())
+    for (const Subcommand &c : commands())
         text += QStringLiteral("  %1%2\n").arg(QLatin1StringView(c.name), -15).arg(QLatin1StringView(c.summary));
     text += QStringLiteral(
         "\nOptions of every command:\n"
@@ -66,19 +66,19 @@ struct Parsed {
     std::vector<bool> given;
 };
 
-void addOptions(QCommandLineParser &parser, const CommandSpec &spec)
+void addOptions(QCommandLineParser &parser, const Subcommand &sub)
 {
-    parser.setApplicationDescription(QLatin1StringView(spec.summary));
-    for (const Input &in : spec.inputs) {
+    parser.setApplicationDescription(QLatin1StringView(sub.summary));
+    for (const Input &in : sub.inputs) {
         if (in.positional)
             parser.addPositionalArgument(QLatin1StringView(in.name), QLatin1StringView(in.help),
                                          QLatin1StringView(in.valueName));
         else
             parser.addOption({QLatin1StringView(in.name), QLatin1StringView(in.help), QLatin1StringView(in.valueName)});
     }
-    if (spec.imperial)
+    if (sub.imperial)
         parser.addOption({QStringLiteral("imperial"), QStringLiteral("Imperial units, as the screen in imperial mode.")});
-    if (spec.precise)
+    if (sub.precise)
         parser.addOption({QStringLiteral("precise"),
                           QStringLiteral("The calculation's numbers at full precision instead of the screen's texts.")});
     parser.addOption({QStringLiteral("json"), QStringLiteral("One JSON object per result, on one line.")});
@@ -88,7 +88,7 @@ void addOptions(QCommandLineParser &parser, const CommandSpec &spec)
                                      "the options, other columns pass through, results appended; CSV out unless "
                                      "--json."),
                       QStringLiteral("file")});
-    if (spec.sortable)
+    if (sub.sortable)
         parser.addOption({QStringLiteral("sort"),
                           QStringLiteral("With --input: the rows by payback, shortest first (days and years alike by "
                                          "the time they stand for); rows without one last."),
@@ -96,40 +96,40 @@ void addOptions(QCommandLineParser &parser, const CommandSpec &spec)
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")});
 }
 
-QString helpOf(const QCommandLineParser &parser, const CommandSpec &spec)
+QString helpOf(const QCommandLineParser &parser, const Subcommand &sub)
 {
     QString text = parser.helpText();
-    QString usage = QStringLiteral("Usage: gauntry-calc %1 [options]").arg(QLatin1StringView(spec.name));
-    for (const Input &in : spec.inputs) {
+    QString usage = QStringLiteral("Usage: gauntry-calc %1 [options]").arg(QLatin1StringView(sub.name));
+    for (const Input &in : sub.inputs) {
         if (in.positional)
             usage += u' ' + QLatin1StringView(in.valueName);
     }
     text.replace(0, text.indexOf(u'\n'), usage);
-    text += QStringLiteral("\nResults (the keys of --json and --csv): ") + spec.resultKeys.join(QStringLiteral(", "))
+    text += QStringLiteral("\nResults (the keys of --json and --csv): ") + sub.resultKeys.join(QStringLiteral(", "))
             + u'\n';
     return text;
 }
 
-QStringList valueOptions(const CommandSpec &spec)
+QStringList valueOptions(const Subcommand &sub)
 {
     QStringList takesValue = {QStringLiteral("input"), QStringLiteral("sort")};
-    for (const Input &in : spec.inputs)
+    for (const Input &in : sub.inputs)
         takesValue << QLatin1StringView(in.name);
     return takesValue;
 }
 
 // Parses the options of a command; the exit status when they are refused.
-std::optional<int> parse(const CommandSpec &spec, const QStringList &arguments, Parsed &p, QIODevice &err)
+std::optional<int> parse(const Subcommand &sub, const QStringList &arguments, Parsed &p, QIODevice &err)
 {
     QCommandLineParser parser;
-    addOptions(parser, spec);
-    const QString name = QLatin1StringView(spec.name);
-    if (!parser.parse(positionalsLast(arguments, valueOptions(spec))))
+    addOptions(parser, sub);
+    const QString name = QLatin1StringView(sub.name);
+    if (!parser.parse(positionalsLast(arguments, valueOptions(sub))))
         return refuse(err, name + QStringLiteral(": ") + parser.errorText() + QStringLiteral(" (gauntry-calc ") + name
                                + QStringLiteral(" --help lists the options)"));
     if (parser.isSet(QStringLiteral("help"))) {
         p.help = true;
-        p.raw = QStringList{helpOf(parser, spec)};
+        p.raw = QStringList{helpOf(parser, sub)};
         return std::nullopt;
     }
     const QStringList found = parser.optionNames();
@@ -139,12 +139,12 @@ std::optional<int> parse(const CommandSpec &spec, const QStringList &arguments, 
     }
     p.json = parser.isSet(QStringLiteral("json"));
     p.csv = parser.isSet(QStringLiteral("csv"));
-    p.imperial = spec.imperial && parser.isSet(QStringLiteral("imperial"));
-    p.precise = spec.precise && parser.isSet(QStringLiteral("precise"));
+    p.imperial = sub.imperial && parser.isSet(QStringLiteral("imperial"));
+    p.precise = sub.precise && parser.isSet(QStringLiteral("precise"));
     p.input = parser.value(QStringLiteral("input"));
     if (p.json && p.csv)
         return refuse(err, name + QStringLiteral(": --json and --csv: choose one"));
-    if (spec.sortable && parser.isSet(QStringLiteral("sort"))) {
+    if (sub.sortable && parser.isSet(QStringLiteral("sort"))) {
         const QString key = parser.value(QStringLiteral("sort"));
         if (key != u"payback")
             return refuse(err, name + QStringLiteral(": --sort: unknown key '") + key + QStringLiteral("' (payback)"));
@@ -157,7 +157,7 @@ std::optional<int> parse(const CommandSpec &spec, const QStringList &arguments, 
 
     p.positional = parser.positionalArguments();
     int expected = 0;
-    for (const Input &in : spec.inputs)
+    for (const Input &in : sub.inputs)
         expected += in.positional ? 1 : 0;
     const bool batch = !p.input.isEmpty();
     if (batch && !p.positional.isEmpty())
@@ -166,7 +166,7 @@ std::optional<int> parse(const CommandSpec &spec, const QStringList &arguments, 
     if (!batch && p.positional.size() > expected)
         return refuse(err, name + QStringLiteral(": unexpected argument '") + p.positional.value(expected) + u'\'');
     qsizetype next = 0;
-    for (const Input &in : spec.inputs) {
+    for (const Input &in : sub.inputs) {
         const QString option = QLatin1StringView(in.name);
         if (in.positional)
             p.raw << (next < p.positional.size() ? p.positional[next++] : QString());
@@ -177,17 +177,17 @@ std::optional<int> parse(const CommandSpec &spec, const QStringList &arguments, 
 }
 
 // Reads the given values; the exit status when one is refused.
-std::optional<int> readValues(const CommandSpec &spec, const Context &context, Parsed &p, QIODevice &err)
+std::optional<int> readValues(const Subcommand &sub, const Context &context, Parsed &p, QIODevice &err)
 {
-    p.values.assign(spec.inputs.size(), Value{});
-    p.given.assign(spec.inputs.size(), false);
-    for (size_t i = 0; i < spec.inputs.size(); ++i) {
-        const Input &in = spec.inputs[i];
+    p.values.assign(sub.inputs.size(), Value{});
+    p.given.assign(sub.inputs.size(), false);
+    for (size_t i = 0; i < sub.inputs.size(); ++i) {
+        const Input &in = sub.inputs[i];
         if (p.raw[qsizetype(i)].isNull())
             continue;
         QString why;
         if (!readValue(in, p.raw[qsizetype(i)], context, p.values[i], &why))
-            return refuse(err, QLatin1StringView(spec.name) + QStringLiteral(": ")
+            return refuse(err, QLatin1StringView(sub.name) + QStringLiteral(": ")
                                    + (in.positional ? QString() : QStringLiteral("--")) + QLatin1StringView(in.name)
                                    + QStringLiteral(": ") + why);
         p.given[i] = true;
@@ -195,29 +195,29 @@ std::optional<int> readValues(const CommandSpec &spec, const Context &context, P
     return std::nullopt;
 }
 
-int single(const CommandSpec &spec, const Parsed &p, const Context &context, QIODevice &out, QIODevice &err)
+int single(const Subcommand &sub, const Parsed &p, const Context &context, QIODevice &out, QIODevice &err)
 {
-    const QString name = QLatin1StringView(spec.name);
-    if (const QString lack = lacking(spec, p.given, true); !lack.isEmpty())
+    const QString name = QLatin1StringView(sub.name);
+    if (const QString lack = lacking(sub, p.given, true); !lack.isEmpty())
         return refuse(err, name + QStringLiteral(": ") + lack);
     Result result;
     QString reason;
-    if (!compute(spec, p.values, context, result, &reason))
+    if (!compute(sub, p.values, context, result, &reason))
         return refuse(err, name + QStringLiteral(": ") + reason);
     Sink sink(out);
     Bytes &text = sink.buffer();
     if (p.json) {
         text += '{';
-        appendJsonResult(text, &result, spec.resultKeys, false);
+        appendJsonResult(text, &result, sub.resultKeys, false);
         text += "}\n";
     } else if (p.csv) {
-        for (qsizetype i = 0; i < spec.resultKeys.size(); ++i) {
+        for (qsizetype i = 0; i < sub.resultKeys.size(); ++i) {
             if (i > 0)
                 text += ',';
-            appendCsvField(text, spec.resultKeys[i]);
+            appendCsvField(text, sub.resultKeys[i]);
         }
         text += '\n';
-        appendCsvResult(text, &result, spec.resultKeys);
+        appendCsvResult(text, &result, sub.resultKeys);
         text += '\n';
     } else {
         appendUtf8(text, table(result));
@@ -298,19 +298,19 @@ int run(const QStringList &arguments, const Environment &env, QIODevice &in, QIO
         return 0;
     }
     QStringList names;
-    for (const CommandSpec &c : commands())
+    for (const Subcommand &c : commands())
         names << QLatin1StringView(c.name);
     if (first.isEmpty())
         return refuse(err, QStringLiteral("no command given (") + names.join(QStringLiteral(", "))
                                + QStringLiteral("; gauntry-calc --help)"));
-    const CommandSpec *spec = commandNamed(first);
-    if (!spec)
+    const Subcommand *sub = commandNamed(first);
+    if (!sub)
         return refuse(err, QStringLiteral("unknown command '") + first + QStringLiteral("' (")
                                + names.join(QStringLiteral(", ")) + u')');
 
     Parsed p;
     const QStringList commandArguments = arguments.mid(1);
-    if (const std::optional<int> refused = parse(*spec, commandArguments, p, err))
+    if (const std::optional<int> refused = parse(*sub, commandArguments, p, err))
         return *refused;
     if (p.help) {
         write(out, p.raw.first());
@@ -327,13 +327,13 @@ int run(const QStringList &arguments, const Environment &env, QIODevice &in, QIO
         return refuse(err, file + QStringLiteral(" cannot be read or is not a whole language file"), 3);
     context.metric = !p.imperial;
     context.precise = p.precise;
-    if (const std::optional<int> refused = readValues(*spec, context, p, err))
+    if (const std::optional<int> refused = readValues(*sub, context, p, err))
         return *refused;
     if (p.input.isEmpty())
-        return single(*spec, p, context, out, err);
+        return single(*sub, p, context, out, err);
 
     BatchSettings settings;
-    settings.spec = spec;
+    settings.sub = sub;
     settings.format = p.json ? Format::Json : Format::Csv;
     settings.sortByPayback = p.sort;
     settings.inputName = p.input == u"-" ? QStringLiteral("standard input") : p.input;
@@ -342,7 +342,7 @@ int run(const QStringList &arguments, const Environment &env, QIODevice &in, QIO
         return runBatch(settings, context, in, out, err);
     QFile source(p.input);
     if (!source.open(QIODevice::ReadOnly))
-        return refuse(err, QLatin1StringView(spec->name) + QStringLiteral(": --input: ") + p.input
+        return refuse(err, QLatin1StringView(sub->name) + QStringLiteral(": --input: ") + p.input
                                + QStringLiteral(": ") + source.errorString());
     return runBatch(settings, context, source, out, err);
 }

@@ -96,7 +96,7 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
 {
     Context context = tableContext;
     context.captions = false;
-    const CommandSpec &spec = *settings.spec;
+    const Subcommand &sub = *settings.sub;
     const QString &file = settings.inputName;
     CsvReader reader(in);
     switch (reader.next()) {
@@ -116,8 +116,8 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
     // The header: which column holds which input; the rest pass through.
     QStringList header, names; // as written, and trimmed
     std::vector<int> inputOfColumn;
-    std::vector<bool> available(spec.inputs.size(), false);
-    for (size_t i = 0; i < spec.inputs.size(); ++i)
+    std::vector<bool> available(sub.inputs.size(), false);
+    for (size_t i = 0; i < sub.inputs.size(); ++i)
         available[i] = settings.constants[i].given;
     for (qsizetype c = 0; c < reader.fieldCount(); ++c) {
         const QString name = QString::fromUtf8(reader.field(c));
@@ -126,13 +126,13 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
             say(err, file + QStringLiteral(": two columns are named '%1'").arg(trimmed));
             return 2;
         }
-        if (spec.resultKeys.contains(trimmed) || trimmed == u"error") {
+        if (sub.resultKeys.contains(trimmed) || trimmed == u"error") {
             say(err, file + QStringLiteral(": the column '%1' has the name of a result").arg(name));
             return 2;
         }
         header << name;
         names << trimmed;
-        const int input = inputIndex(spec, trimmed);
+        const int input = inputIndex(sub, trimmed);
         inputOfColumn.push_back(input);
         if (input < 0)
             continue;
@@ -142,7 +142,7 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
         }
         available[size_t(input)] = true;
     }
-    if (const QString lack = lacking(spec, available, false); !lack.isEmpty()) {
+    if (const QString lack = lacking(sub, available, false); !lack.isEmpty()) {
         say(err, file + QStringLiteral(": ") + lack + QStringLiteral(" (a column, or the option for every row)"));
         return 2;
     }
@@ -162,7 +162,7 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
             appendCsvField(buffer, header[c]);
             buffer += ',';
         }
-        for (const QString &key : spec.resultKeys) {
+        for (const QString &key : sub.resultKeys) {
             appendCsvField(buffer, key);
             buffer += ',';
         }
@@ -172,7 +172,7 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
     RowStore store;
     Bytes row;
     Values values = settings.constants;
-    std::vector<bool> given(spec.inputs.size());
+    std::vector<bool> given(sub.inputs.size());
     QString scratch;
     Result result;
     QString reason;
@@ -214,13 +214,13 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
             if (text.isEmpty())
                 continue; // an empty cell: not given
             QString why;
-            if (!readValue(spec.inputs[size_t(input)], text, context, values[size_t(input)], &why))
+            if (!readValue(sub.inputs[size_t(input)], text, context, values[size_t(input)], &why))
                 reason = names[c] + QStringLiteral(": ") + why;
             given[size_t(input)] = true;
         }
         if (reason.isEmpty())
-            reason = lacking(spec, given, false);
-        const bool ok = reason.isEmpty() && compute(spec, values, context, result, &reason);
+            reason = lacking(sub, given, false);
+        const bool ok = reason.isEmpty() && compute(sub, values, context, result, &reason);
         if (!ok) {
             say(err, QStringLiteral("%1:%2: %3").arg(file).arg(reader.line()).arg(reason));
             status = 1;
@@ -236,7 +236,7 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
                 row += ':';
                 appendJsonString(row, c < reader.fieldCount() ? reader.field(c) : QByteArrayView());
             }
-            appendJsonResult(row, ok ? &result : nullptr, spec.resultKeys, !header.isEmpty());
+            appendJsonResult(row, ok ? &result : nullptr, sub.resultKeys, !header.isEmpty());
             row += ",\"error\":";
             if (ok)
                 row += "null";
@@ -248,7 +248,7 @@ int runBatch(const BatchSettings &settings, const Context &tableContext, QIODevi
                 appendCsvField(row, c < reader.fieldCount() ? reader.field(c) : QByteArrayView());
                 row += ',';
             }
-            appendCsvResult(row, ok ? &result : nullptr, spec.resultKeys);
+            appendCsvResult(row, ok ? &result : nullptr, sub.resultKeys);
             row += ',';
             if (!ok)
                 appendCsvField(row, reason);

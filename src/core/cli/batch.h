@@ -27,7 +27,7 @@ class QIODevice;
 namespace cli {
 
 struct BatchSettings {
-    const CommandSpec *spec = nullptr;
+    const Subcommand *sub = nullptr;
     Format format = Format::Csv; // Csv or Json (one object per line)
     bool sortByPayback = false;
     QString inputName;           // for messages: the file's name, or "standard input"

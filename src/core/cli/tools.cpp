@@ -402,7 +402,7 @@ bool selectTool(const Values &v, const Context &c, Result &r)
     return true;
 }
 
-std::vector<CommandSpec> makeCommands()
+std::vector<Subcommand> makeCommands()
 {
     const QStringList velocityKeys = {"velocity", "reynolds", "regime", "accuracy"};
     const QStringList lossKeys = {"velocity", "reynolds", "regime", "loss_mbar", "loss_bar", "loss_psi", "angle_used"};
@@ -488,25 +488,25 @@ QString choiceList(const Input &input)
 
 } // namespace
 
-std::span<const CommandSpec> commands()
+std::span<const Subcommand> commands()
 {
-    static const std::vector<CommandSpec> table = makeCommands();
+    static const std::vector<Subcommand> table = makeCommands();
     return table;
 }
 
-const CommandSpec *commandNamed(QStringView name)
+const Subcommand *commandNamed(QStringView name)
 {
-    for (const CommandSpec &c : commands()) {
+    for (const Subcommand &c : commands()) {
         if (name == QLatin1StringView(c.name))
             return &c;
     }
     return nullptr;
 }
 
-int inputIndex(const CommandSpec &spec, QStringView name)
+int inputIndex(const Subcommand &sub, QStringView name)
 {
-    for (size_t i = 0; i < spec.inputs.size(); ++i) {
-        if (name == QLatin1StringView(spec.inputs[i].name))
+    for (size_t i = 0; i < sub.inputs.size(); ++i) {
+        if (name == QLatin1StringView(sub.inputs[i].name))
             return int(i);
     }
     return -1;
@@ -584,11 +584,11 @@ bool readValue(const Input &input, QStringView typed, const Context &context, Va
     return false;
 }
 
-QString lacking(const CommandSpec &spec, const std::vector<bool> &given, bool asOptions)
+QString lacking(const Subcommand &sub, const std::vector<bool> &given, bool asOptions)
 {
     // --flow, or VALUE for a positional argument; a column as 'flow'.
     auto name = [&](int i) {
-        const Input &in = spec.inputs[size_t(i)];
+        const Input &in = sub.inputs[size_t(i)];
         if (!asOptions)
             return u'\'' + QLatin1StringView(in.name) + u'\'';
         return in.positional ? QString(QLatin1StringView(in.valueName)) : QStringLiteral("--") + QLatin1StringView(in.name);
@@ -606,7 +606,7 @@ QString lacking(const CommandSpec &spec, const std::vector<bool> &given, bool as
             return QString();
         return name(has(a) ? a : b) + QStringLiteral(" needs ") + name(has(a) ? b : a);
     };
-    switch (spec.command) {
+    switch (sub.command) {
     case Command::Velocity:
         if (QString n = needs({VFlow, VUnit, VSize}); !n.isEmpty())
             return n;
@@ -635,13 +635,13 @@ QString lacking(const CommandSpec &spec, const std::vector<bool> &given, bool as
     return QString();
 }
 
-bool compute(const CommandSpec &spec, const Values &values, const Context &context, Result &result, QString *reason)
+bool compute(const Subcommand &sub, const Values &values, const Context &context, Result &result, QString *reason)
 {
     result.clear();
-    switch (spec.command) {
+    switch (sub.command) {
     case Command::Velocity:
     case Command::PressureLoss:
-        return velocityTool(spec.command, values, context, result, reason);
+        return velocityTool(sub.command, values, context, result, reason);
     case Command::Size:
         return sizeTool(values, context, result, reason);
     case Command::Payback:

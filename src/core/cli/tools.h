@@ -44,7 +44,7 @@ struct Input {
 
 enum class Command { Velocity, PressureLoss, Size, Payback, Convert, Probe, Select };
 
-struct CommandSpec {
+struct Subcommand {
     Command command;
     const char *name;
     const char *summary;   // one line, for the tool's help
@@ -55,10 +55,10 @@ struct CommandSpec {
     QStringList resultKeys; // the fields of its results, in order
 };
 
-std::span<const CommandSpec> commands();
-const CommandSpec *commandNamed(QStringView name);
+std::span<const Subcommand> commands();
+const Subcommand *commandNamed(QStringView name);
 // The index of an input by name; -1 for none.
-int inputIndex(const CommandSpec &spec, QStringView name);
+int inputIndex(const Subcommand &sub, QStringView name);
 
 // A value as read.
 struct Value {
@@ -85,10 +85,10 @@ bool readValue(const Input &input, QStringView text, const Context &context, Val
 // The first input the command lacks among those given (`given` by input
 // index), or a pair it takes only together; empty when none is lacking.
 // Inputs are named as options (--flow) or as columns (flow).
-QString lacking(const CommandSpec &spec, const std::vector<bool> &given, bool asOptions);
+QString lacking(const Subcommand &sub, const std::vector<bool> &given, bool asOptions);
 
 // The results for a full set of values; false with the reason otherwise.
-bool compute(const CommandSpec &spec, const Values &values, const Context &context, Result &result,
+bool compute(const Subcommand &sub, const Values &values, const Context &context, Result &result,
              QString *reason);
 
 } // namespace cli

@@ -204,8 +204,8 @@ private slots:
         const QString completion = text(sourceDir() + QStringLiteral("/data/completion/gauntry-calc"));
         QVERIFY(!manual.isEmpty() && !completion.isEmpty());
         const QString overview = run(QStringLiteral("--help")).out;
-        for (const cli::CommandSpec &spec : cli::commands()) {
-            const QString command = QLatin1StringView(spec.name);
+        for (const cli::Subcommand &sub : cli::commands()) {
+            const QString command = QLatin1StringView(sub.name);
             QVERIFY2(overview.contains(QStringLiteral("  ") + command + u' '), qPrintable(command));
             QVERIFY2(manual.contains(QStringLiteral(".SS ") + troff(command)), qPrintable(command));
             QVERIFY2(completion.contains(command), qPrintable(command));
@@ -213,7 +213,7 @@ private slots:
             QCOMPARE(help.status, 0);
             QVERIFY(help.out.startsWith(QStringLiteral("Usage: gauntry-calc ") + command));
             QStringList options = {"json", "csv", "input"};
-            for (const cli::Input &in : spec.inputs) {
+            for (const cli::Input &in : sub.inputs) {
                 if (!in.positional)
                     options << QLatin1StringView(in.name);
             }
@@ -223,7 +223,7 @@ private slots:
                 QVERIFY2(manual.contains(troff(dashed)), qPrintable(command + u' ' + dashed));
                 QVERIFY2(completion.contains(dashed), qPrintable(command + u' ' + dashed));
             }
-            for (const QString &key : spec.resultKeys)
+            for (const QString &key : sub.resultKeys)
                 QVERIFY2(manual.contains(key), qPrintable(command + u' ' + key));
         }
     }
